@@ -1,0 +1,193 @@
+#include "app/cli.h"
+
+#include <ostream>
+#include <utility>
+
+#include "app/json_export.h"
+#include "app/start_up.h"
+#include "app/summary.h"
+#include "base/atomic_file.h"
+#include "engine/calculation.h"
+#include "engine/session.h"
+
+namespace kovrel {
+namespace {
+
+const char* kUsage =
+    "usage: kovrel-cli [FILE.dat] [--set NAME=VALUE]... [--no-calc]\n"
+    "                  [--json PATH|-] [--text PATH] [--pdf PATH] [--wmf DIR] [--svg DIR]\n"
+    "                  [--save PATH.dat] [--reference PATH|-] [--summary] [--help] [--version]\n";
+
+struct Options {
+  std::string datFile;
+  std::vector<std::pair<std::string, std::string>> sets;
+  bool calculate = true;
+  std::string jsonPath;
+  bool summary = false;
+};
+
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The outputs whose writers are not part of the program yet.
+bool notAvailableYet(const std::string& option) {
+  return option == "--text" || option == "--pdf" || option == "--wmf" || option == "--svg" ||
+         option == "--save" || option == "--reference";
+}
+
+Options parse(const std::vector<std::string>& args, std::ostream& out, bool& done) {
+  Options o;
+  done = false;
+  if (args.empty()) o.summary = true;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&]() -> const std::string& {
+      if (i + 1 >= args.size()) throw UsageError(a + " needs a value");
+      return args[++i];
+    };
+    if (a == "--help") {
+      out << kUsage;
+      done = true;
+      return o;
+    } else if (a == "--version") {
+      out << "kovrel-cli 3.1\n";
+      done = true;
+      return o;
+    } else if (a == "--set") {
+      const std::string& v = value();
+      size_t eq = v.find('=');
+      if (eq == std::string::npos || eq == 0) throw UsageError("--set needs NAME=VALUE, not \"" + v + "\"");
+      o.sets.emplace_back(v.substr(0, eq), v.substr(eq + 1));
+    } else if (a == "--no-calc") {
+      o.calculate = false;
+    } else if (a == "--json") {
+      o.jsonPath = value();
+    } else if (a == "--summary") {
+      o.summary = true;
+    } else if (notAvailableYet(a)) {
+      throw UsageError(a + " is not available yet");
+    } else if (!a.empty() && a[0] == '-' && a != "-") {
+      throw UsageError("unknown option " + a);
+    } else if (o.datFile.empty()) {
+      o.datFile = a;
+    } else {
+      throw UsageError("more than one design-conditions file: " + a);
+    }
+  }
+  if (!o.datFile.empty()) throw UsageError("loading a design-conditions file is not available yet");
+  return o;
+}
+
+bool parseIndex(const std::string& text, int& value) {
+  if (text.empty() || text.size() > 6) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  value = std::stoi(text);
+  return true;
+}
+
+// One --set, as the user would type or click it.
+void applySet(DesignConditions& dc, const std::string& name, const std::string& value) {
+  // A grid cell: NAME[c,r].
+  size_t bracket = name.find('[');
+  if (bracket != std::string::npos) {
+    std::string grid = name.substr(0, bracket);
+    int col = 0, row = 0;
+    size_t comma = name.find(',', bracket);
+    if (name.back() != ']' || comma == std::string::npos ||
+        !parseIndex(name.substr(bracket + 1, comma - bracket - 1), col) ||
+        !parseIndex(name.substr(comma + 1, name.size() - comma - 2), row)) {
+      throw UsageError("malformed cell name \"" + name + "\"");
+    }
+    if (!dc.has(grid) || dc.control(grid).kind != ControlKind::Grid) {
+      throw UsageError("no grid named \"" + grid + "\"");
+    }
+    const Control& g = dc.control(grid);
+    if (col >= g.colCount || row >= g.rowCount) throw UsageError(name + " is outside the grid");
+    dc.setCell(grid, col, row, value);
+    return;
+  }
+  if (!dc.has(name)) throw UsageError("no control named \"" + name + "\"");
+  const Control& c = dc.control(name);
+  switch (c.kind) {
+    case ControlKind::Edit:
+    case ControlKind::Combo: dc.setText(name, value); return;
+    case ControlKind::Radio:
+    case ControlKind::TabSet:
+    case ControlKind::PageControl: {
+      int index = 0;
+      if (!parseIndex(value, index) || index >= int(c.items.size())) {
+        throw UsageError(name + " takes an index from 0 to " + std::to_string(c.items.size() - 1) +
+                         ", not \"" + value + "\"");
+      }
+      dc.clickIndex(name, index);
+      return;
+    }
+    case ControlKind::Check:
+      if (value == "1" || value == "TRUE") {
+        dc.setChecked(name, true);
+      } else if (value == "0" || value == "FALSE") {
+        dc.setChecked(name, false);
+      } else {
+        throw UsageError(name + " takes 1 or 0, not \"" + value + "\"");
+      }
+      return;
+    case ControlKind::Grid: throw UsageError(name + " is a grid: set a cell as " + name + "[c,r]");
+  }
+}
+
+void writeOutput(const std::string& path, const std::string& bytes, std::ostream& out) {
+  if (path == "-") {
+    out << bytes;
+  } else {
+    writeFileAtomically(path, bytes);
+  }
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  Options o;
+  Session session;
+  try {
+    bool done = false;
+    o = parse(args, out, done);
+    if (done) return kExitOk;
+    startUp(session);
+    for (const auto& [name, value] : o.sets) applySet(session.conditions, name, value);
+  } catch (const UsageError& e) {
+    err << "kovrel-cli: " << e.what() << "\n" << kUsage;
+    return kExitUsage;
+  }
+
+  int status = kExitOk;
+  if (o.calculate) {
+    switch (runCalculation(session)) {
+      case RunStatus::Finished: break;
+      case RunStatus::Blocked:
+        status = kExitBlocked;
+        for (const Message& m : session.messages) {
+          if (m.kind == MessageKind::Block) err << m.joined("\n") << "\n";
+        }
+        break;
+      case RunStatus::ConversionFailed:
+        status = kExitNotANumber;
+        err << session.messages.back().joined("\n") << "\n";
+        break;
+    }
+  }
+
+  try {
+    if (!o.jsonPath.empty()) writeOutput(o.jsonPath, resultsAsJson(session), out);
+  } catch (const FileError& e) {
+    err << "kovrel-cli: " << e.what() << "\n";
+    return kExitFile;
+  }
+  if (o.summary) out << summaryText(session);
+  return status;
+}
+
+}  // namespace kovrel

@@ -1,0 +1,22 @@
+#include "app/summary.h"
+
+namespace kovrel {
+
+std::string summaryText(const Session& session) {
+  const DesignConditions& dc = session.conditions;
+  std::string out;
+  out += "壁種別: " + std::string(dc.index("PageControl2") == 0 ? "逆Ｔ型" : "Ｌ型");
+  if (dc.index("RadioGroup2") == 1) out += " (突起有り)";
+  out += "\n荷重ケース: " + std::string(dc.index("RadioGroup5") == 0 ? "常時" : "地震時") + "\n";
+  if (!session.stabilitySnapshot) {
+    out += "計算: 未実行\n";
+    return out;
+  }
+  // The judgement captions of the stability page, as the run left them.
+  for (const char* box : {"GroupBox24", "GroupBox22", "GroupBox23", "GroupBox33"}) {
+    out += session.results.groupBox(box).caption + "\n";
+  }
+  return out;
+}
+
+}  // namespace kovrel

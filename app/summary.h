@@ -1,0 +1,12 @@
+#pragma once
+// The short human-readable summary of a run for the command line.
+
+#include <string>
+
+#include "engine/session.h"
+
+namespace kovrel {
+
+std::string summaryText(const Session& session);
+
+}  // namespace kovrel

@@ -1,0 +1,16 @@
+#pragma once
+// Fills the design constants of a fresh calculation state from the design
+// conditions: mm to m, degrees to radians, switches to their values. Reads the
+// controls as they stand; the input checks have run before.
+
+#include "conditions/design_conditions.h"
+#include "engine/calculation_state.h"
+#include "results/results_window.h"
+
+namespace kovrel {
+
+// Throws ConversionError at the first control text that is not a number.
+void loadDesignConditions(TAntei& state, const DesignConditions& conditions,
+                          ResultsWindow& results);
+
+}  // namespace kovrel

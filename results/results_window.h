@@ -1,0 +1,127 @@
+#pragma once
+// The results window as the engine sees it: pages, list boxes, string grids,
+// charts and group boxes by their control names. The calculation writes here;
+// the exports and the GUI only read it.
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/colour.h"
+
+namespace kovrel {
+
+struct ListBox {
+  std::vector<std::string> lines;
+};
+
+// Cells addressed (column, row) from 0; row 0 and column 0 are headers.
+class StringGrid {
+ public:
+  StringGrid() = default;
+  StringGrid(int colCount, int rowCount) { resize(colCount, rowCount); }
+
+  int colCount() const { return colCount_; }
+  int rowCount() const { return rowCount_; }
+  // Cells outside the new size are dropped; new cells are empty.
+  void resize(int colCount, int rowCount);
+  void setRowCount(int rowCount) { resize(colCount_, rowCount); }
+
+  const std::string& cell(int col, int row) const;
+  void setCell(int col, int row, std::string text);
+
+  std::vector<int> colWidths;  // pixels, column 0 first
+
+ private:
+  int colCount_ = 0;
+  int rowCount_ = 0;
+  std::vector<std::string> cells_;  // row-major
+};
+
+struct ChartPoint {
+  double x = 0;
+  double y = 0;
+  std::string label;
+  std::optional<Colour> colour;  // none: the series colour
+};
+
+struct Series {
+  std::string name;
+  std::string title;
+  Colour colour = clBlack;
+  int labelFontSize = 9;
+  std::vector<ChartPoint> points;
+};
+
+struct Axis {
+  double minimum = 0;
+  double maximum = 0;
+  std::string title;
+};
+
+struct Chart {
+  std::string name;
+  std::string title;
+  Axis left, bottom;
+  bool axesVisible = true;
+  int width = 0;  // design size in pixels
+  int height = 0;
+  std::vector<Series> series;
+
+  Series& seriesNamed(std::string_view name);
+  const Series& seriesNamed(std::string_view name) const;
+  void clear();  // every series emptied; title, axes and colours stay
+};
+
+struct GroupBox {
+  std::string caption;
+  Colour colour = clBlack;  // caption font colour
+};
+
+struct TabSheet {
+  std::string caption;
+  bool visible = true;
+};
+
+struct PageControl {
+  std::vector<std::string> pages;  // tab sheet names, in order
+  std::string active;
+};
+
+class ResultsWindow {
+ public:
+  // The window as created: every target empty, grids at their design sizes.
+  ResultsWindow();
+
+  ListBox& listBox(std::string_view name);
+  const ListBox& listBox(std::string_view name) const;
+  StringGrid& grid(std::string_view name);
+  const StringGrid& grid(std::string_view name) const;
+  Chart& chart(std::string_view name);
+  const Chart& chart(std::string_view name) const;
+  GroupBox& groupBox(std::string_view name);
+  const GroupBox& groupBox(std::string_view name) const;
+  TabSheet& tabSheet(std::string_view name);
+  const TabSheet& tabSheet(std::string_view name) const;
+  PageControl& pageControl(std::string_view name);
+  const PageControl& pageControl(std::string_view name) const;
+
+  const std::map<std::string, ListBox, std::less<>>& listBoxes() const { return listBoxes_; }
+  const std::map<std::string, StringGrid, std::less<>>& grids() const { return grids_; }
+  const std::map<std::string, Chart, std::less<>>& charts() const { return charts_; }
+  const std::map<std::string, GroupBox, std::less<>>& groupBoxes() const { return groupBoxes_; }
+
+  bool visible = false;
+
+ private:
+  std::map<std::string, ListBox, std::less<>> listBoxes_;
+  std::map<std::string, StringGrid, std::less<>> grids_;
+  std::map<std::string, Chart, std::less<>> charts_;
+  std::map<std::string, GroupBox, std::less<>> groupBoxes_;
+  std::map<std::string, TabSheet, std::less<>> tabSheets_;
+  std::map<std::string, PageControl, std::less<>> pageControls_;
+};
+
+}  // namespace kovrel

@@ -1,0 +1,18 @@
+# Fails when a Qt include or Q_OBJECT appears in a core folder: the core library
+# must build and test on a machine without Qt.
+set(hits "")
+foreach(dir base conditions results engine pdf)
+  file(GLOB_RECURSE files ${ROOT}/${dir}/*.h ${ROOT}/${dir}/*.cpp)
+  list(APPEND core_files ${files})
+endforeach()
+file(GLOB app_files ${ROOT}/app/*.h ${ROOT}/app/*.cpp)
+list(APPEND core_files ${app_files})
+foreach(f IN LISTS core_files)
+  file(STRINGS ${f} lines REGEX "#include[ \t]*<Q|Q_OBJECT")
+  if(lines)
+    list(APPEND hits "${f}: ${lines}")
+  endif()
+endforeach()
+if(hits)
+  message(FATAL_ERROR "GUI code in the core:\n${hits}")
+endif()
