@@ -185,6 +185,17 @@
   F(double, bearingPressure)                                                            \
   F(double, sumHcopy)
 
+// Loads on the toe, heel and key sections for the member design, from the
+// stability result (written by the self-weight tables).
+#define KOVREL_TANTEI_SLAB_LOAD_FIELDS(F, A)
+
+// Working values of the load diagram.
+#define KOVREL_TSHAPE_DIAGRAM_FIELDS(F, A)
+
+// Member design: section forces, bars, stresses and judgements of stem, toe,
+// heel and key, and the allowable values of the section last checked.
+#define KOVREL_TANTEI_MEMBER_FIELDS(F, A)
+
 #define KOVREL_DECLARE_FIELD(type, name) type name{};
 #define KOVREL_DECLARE_ARRAY(type, name, count) std::array<type, count> name{};
 
@@ -198,6 +209,7 @@ struct TTeisu {
 // Work polygon, backfill block and surcharge on the heel.
 struct TShape : TTeisu {
   KOVREL_TSHAPE_FIELDS(KOVREL_DECLARE_FIELD, KOVREL_DECLARE_ARRAY)
+  KOVREL_TSHAPE_DIAGRAM_FIELDS(KOVREL_DECLARE_FIELD, KOVREL_DECLARE_ARRAY)
 };
 
 // Trial-wedge state and result, water pressure on the virtual back face.
@@ -208,6 +220,8 @@ struct TPa : TShape {
 // Load sums, stability, member-design loads and results.
 struct TAntei : TPa {
   KOVREL_TANTEI_FIELDS(KOVREL_DECLARE_FIELD, KOVREL_DECLARE_ARRAY)
+  KOVREL_TANTEI_SLAB_LOAD_FIELDS(KOVREL_DECLARE_FIELD, KOVREL_DECLARE_ARRAY)
+  KOVREL_TANTEI_MEMBER_FIELDS(KOVREL_DECLARE_FIELD, KOVREL_DECLARE_ARRAY)
 };
 
 // Calls visit(name, value) for every scalar field and visit(name, array) for
@@ -218,8 +232,11 @@ void visitStateFields(State& s, Visitor&& visit) {
 #define KOVREL_VISIT_ARRAY(type, name, count) visit(#name, s.name);
   KOVREL_TTEISU_FIELDS(KOVREL_VISIT_FIELD, KOVREL_VISIT_ARRAY)
   KOVREL_TSHAPE_FIELDS(KOVREL_VISIT_FIELD, KOVREL_VISIT_ARRAY)
+  KOVREL_TSHAPE_DIAGRAM_FIELDS(KOVREL_VISIT_FIELD, KOVREL_VISIT_ARRAY)
   KOVREL_TPA_FIELDS(KOVREL_VISIT_FIELD, KOVREL_VISIT_ARRAY)
   KOVREL_TANTEI_FIELDS(KOVREL_VISIT_FIELD, KOVREL_VISIT_ARRAY)
+  KOVREL_TANTEI_SLAB_LOAD_FIELDS(KOVREL_VISIT_FIELD, KOVREL_VISIT_ARRAY)
+  KOVREL_TANTEI_MEMBER_FIELDS(KOVREL_VISIT_FIELD, KOVREL_VISIT_ARRAY)
 #undef KOVREL_VISIT_FIELD
 #undef KOVREL_VISIT_ARRAY
 }
