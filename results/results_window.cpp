@@ -182,6 +182,25 @@ ResultsWindow::ResultsWindow() {
       {"PageControl5", {"TabSheet15", "TabSheet16"}},
       {"PageControl6", {"TabSheet17", "TabSheet18"}},
       {"PageControl8", {"TabSheet21", "TabSheet22"}}};
+  // Report pages as designed; the wall type sets the base-slab pages.
+  const std::pair<const char*, ReportPage> reportPages[] = {
+      {"Form22", {"目　　次", ""}},
+      {"Form16", {"Ⅰ．設計条件", "1"}},
+      {"Form11", {"Ⅱ-1．荷重計算(自重：安定計算用)", "2"}},
+      {"Form23", {"Ⅱ-2．荷重計算(自重：構造計算用)", "3"}},
+      {"Form17", {"Ⅱ-3．荷重計算(土圧等)", "4"}},
+      {"Form12", {"Ⅲ-1．安定計算", "5"}},
+      {"Form25", {"Ⅲ-1．安定計算（極限支持力）", "6"}},
+      {"Form19", {"Ⅲ-2．荷重図", "7"}},
+      {"Form13", {"Ⅳ-1-1．構造計算：たて壁(断面力)", "8"}},
+      {"Form20", {"Ⅳ-1-2．構造計算：たて壁(鉄筋量及び応力度)", "9"}},
+      {"Form21", {"Ⅳ-1-3．構造計算：たて壁(鉄筋定着長)", "10"}},
+      {"Form14", {"", ""}},
+      {"Form15", {"", ""}},
+      {"Form26", {"Ⅳ-2-3．構造計算：底版(かかと版)(鉄筋量及び応力度)", "11"}},
+      {"Form18", {"", ""}}};
+  for (const auto& [name, page] : reportPages) reportPages_[name] = page;
+
   for (const auto& [name, pages] : controls) {
     PageControl& pc = pageControls_[name];
     pc.pages = pages;
@@ -214,6 +233,13 @@ PageControl& ResultsWindow::pageControl(std::string_view n) {
 }
 const PageControl& ResultsWindow::pageControl(std::string_view n) const {
   return lookup(pageControls_, n, "page control");
+}
+
+ReportPage& ResultsWindow::reportPage(std::string_view n) {
+  return lookup(reportPages_, n, "report page");
+}
+const ReportPage& ResultsWindow::reportPage(std::string_view n) const {
+  return lookup(reportPages_, n, "report page");
 }
 
 }  // namespace kovrel

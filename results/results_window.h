@@ -90,6 +90,13 @@ struct PageControl {
   std::string active;
 };
 
+// A printed report page's heading and page-number labels. The base-slab pages
+// change both with the wall type and the calculation renumbers them.
+struct ReportPage {
+  std::string heading;
+  std::string number;
+};
+
 class ResultsWindow {
  public:
   // The window as created: every target empty, grids at their design sizes.
@@ -108,6 +115,9 @@ class ResultsWindow {
   PageControl& pageControl(std::string_view name);
   const PageControl& pageControl(std::string_view name) const;
 
+  ReportPage& reportPage(std::string_view name);
+  const ReportPage& reportPage(std::string_view name) const;
+
   const std::map<std::string, ListBox, std::less<>>& listBoxes() const { return listBoxes_; }
   const std::map<std::string, StringGrid, std::less<>>& grids() const { return grids_; }
   const std::map<std::string, Chart, std::less<>>& charts() const { return charts_; }
@@ -122,6 +132,7 @@ class ResultsWindow {
   std::map<std::string, GroupBox, std::less<>> groupBoxes_;
   std::map<std::string, TabSheet, std::less<>> tabSheets_;
   std::map<std::string, PageControl, std::less<>> pageControls_;
+  std::map<std::string, ReportPage, std::less<>> reportPages_;
 };
 
 }  // namespace kovrel
