@@ -35,6 +35,8 @@ struct WidthCase {
   int width;
 };
 
+void PrintTo(const WidthCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
 class ShiftJisWidthTest : public ::testing::TestWithParam<WidthCase> {};
 
 TEST_P(ShiftJisWidthTest, CountsBytesOfCodePage932) {

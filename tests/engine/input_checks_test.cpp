@@ -14,6 +14,8 @@ struct CheckCase {
   std::string firstLine;
 };
 
+void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.what; }
+
 class InputCheckTest : public ::testing::TestWithParam<CheckCase> {};
 
 TEST_P(InputCheckTest, ReportsTheFinding) {
