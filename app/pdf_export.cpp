@@ -67,4 +67,21 @@ void exportPdf(const Session& session, const std::string& path,
   writeFileAtomically(path, renderPdfReport(source));
 }
 
+bool runPdfExportCommand(const Session& session, const PdfExportDialogs& dialogs,
+                         const std::string& folder) {
+  if (!dialogs.askYesNo || !dialogs.askYesNo(kPdfExportQuestion)) return false;
+  const std::string path = folder + "/" + kPdfExportFileName;
+  try {
+    exportPdf(session, path);
+  } catch (const FileError& e) {
+    if (dialogs.showError) dialogs.showError(e.what());
+    return false;
+  }
+  if (dialogs.inform) dialogs.inform(kPdfExportDone);
+  if (dialogs.askYesNo(kPdfExportOpenQuestion) && dialogs.openWithViewer) {
+    dialogs.openWithViewer(path);
+  }
+  return true;
+}
+
 }  // namespace kovrel

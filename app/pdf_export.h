@@ -6,6 +6,7 @@
 // boxes are here for the GUI to show.
 
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,5 +46,26 @@ PdfReportSource pdfReportSource(const Session& session);
 // FileError naming the path and the reason.
 void exportPdf(const Session& session, const std::string& path,
                std::optional<std::tm> creationTime = std::nullopt);
+
+}  // namespace kovrel
+
+namespace kovrel {
+
+// What the desktop command needs of the window toolkit: a Yes/No question, a
+// plain message, an error box, and the shell's "open" of a file.
+struct PdfExportDialogs {
+  std::function<bool(const std::vector<std::string>& lines)> askYesNo;
+  std::function<void(const std::string& text)> inform;
+  std::function<void(const std::string& text)> showError;
+  std::function<void(const std::string& path)> openWithViewer;
+};
+
+// The menu command "3.PDF出力...": asks, writes kPdfExportFileName into
+// `folder`, reports it and offers to open it. No to the first question writes
+// nothing. A file that cannot be written (open in a viewer, a read-only
+// folder) is reported with its reason and the earlier file stays as it was.
+// Returns whether the file was written.
+bool runPdfExportCommand(const Session& session, const PdfExportDialogs& dialogs,
+                         const std::string& folder = ".");
 
 }  // namespace kovrel

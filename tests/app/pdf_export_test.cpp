@@ -292,6 +292,44 @@ TEST(PdfExport, AFailedWriteLeavesNoFile) {
   fs::remove_all(keep + ".dir");
 }
 
+TEST(PdfExport, DesktopCommandAsksWritesTellsAndOffersToOpen) {
+  Session s;
+  const std::string folder = tempPath("command");
+  fs::create_directories(folder);
+  const std::string path = folder + "/擁壁計算結果.pdf";
+  std::vector<std::string> log;
+  auto dialogs = [&](bool firstAnswer, bool openAnswer) {
+    PdfExportDialogs d;
+    d.askYesNo = [&log, firstAnswer, openAnswer](const std::vector<std::string>& lines) {
+      log.push_back("ask " + lines.front());
+      return lines == kPdfExportQuestion ? firstAnswer : openAnswer;
+    };
+    d.inform = [&log](const std::string& t) { log.push_back("inform " + t); };
+    d.showError = [&log](const std::string& t) { log.push_back("error " + t); };
+    d.openWithViewer = [&log](const std::string& p) { log.push_back("open " + p); };
+    return d;
+  };
+
+  EXPECT_FALSE(runPdfExportCommand(s, dialogs(false, true), folder));
+  EXPECT_EQ(log, std::vector<std::string>{"ask 計算結果をPDF出力しますか。"});
+  EXPECT_FALSE(fs::exists(path)) << "No writes nothing";
+
+  log.clear();
+  EXPECT_TRUE(runPdfExportCommand(s, dialogs(true, true), folder));
+  EXPECT_EQ(log, (std::vector<std::string>{"ask 計算結果をPDF出力しますか。",
+                                           "inform 擁壁計算結果.pdfを作成しました",
+                                           "ask [ 擁壁計算結果.pdf ]を表示しますか？",
+                                           "open " + path}));
+  EXPECT_EQ(readWholeFile(path).rfind("%PDF-1.2", 0), 0u);
+
+  log.clear();
+  const std::string missing = folder + "/no_such_folder";
+  EXPECT_FALSE(runPdfExportCommand(s, dialogs(true, true), missing));
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_EQ(log[1].rfind("error " + missing + "/擁壁計算結果.pdf", 0), 0u) << log[1];
+  fs::remove_all(folder);
+}
+
 // The exported file read back by the standard PDF tools.
 class PdfTools : public ::testing::Test {
  protected:
