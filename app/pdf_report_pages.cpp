@@ -1,5 +1,6 @@
 #include "app/pdf_report_pages.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kovrel {
@@ -9,6 +10,9 @@ constexpr double kFrameLeft = 45;
 constexpr double kFrameRight = 571;
 constexpr double kFrameTop = 817;
 constexpr double kFrameBottom = 28;
+// The lowest baseline of a list line: just clear of the frame's bottom edge.
+constexpr double kLowestBaseline = kFrameBottom + 4;
+constexpr double kSmallestListSize = 3;
 
 double pageX(double left) { return kFrameLeft + left; }
 double pageY(double top) { return kFrameTop - top; }
@@ -60,6 +64,13 @@ void PdfReportPages::nextPage() {
 
 void PdfReportPages::listBlock(double left, double top, const ListBox& box, double size) {
   TPDFContents& c = page();
+  // A list too long for the rest of the page is set smaller so that its last
+  // line still stands inside the frame, instead of running off the sheet.
+  const double room = kFrameTop - top - kLowestBaseline;
+  const size_t n = box.lines.size();
+  if (n > 1 && double(n - 1) * (size + 2) > room) {
+    size = std::max(room / double(n - 1) - 2, kSmallestListSize);
+  }
   c.fontSize = size;
   c.leading = size + 2;
   for (size_t i = 0; i < box.lines.size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -100,12 +101,18 @@ std::string run(const std::string& command, int* status = nullptr) {
   return out;
 }
 
+double number(const std::string& text) {
+  double v = 0;
+  std::from_chars(text.data(), text.data() + text.size(), v);
+  return v;
+}
+
 std::vector<double> tdValues(const std::string& data, std::vector<double>* xs = nullptr) {
   std::vector<double> ys;
   std::regex td(R"(([-0-9.]+) ([-0-9.]+) Td\r)");
   for (auto it = std::sregex_iterator(data.begin(), data.end(), td); it != std::sregex_iterator(); ++it) {
-    if (xs) xs->push_back(std::stod((*it)[1]));
-    ys.push_back(std::stod((*it)[2]));
+    if (xs) xs->push_back(number((*it)[1]));
+    ys.push_back(number((*it)[2]));
   }
   return ys;
 }
@@ -243,6 +250,30 @@ TEST(PdfChartBlock, AnAxisWithoutRangeDrawsNoInfiniteCoordinates) {
   }
   EXPECT_NE(data.find("45 767 m\r0 J\r1 0 0 RG \r0.2 w\r95 817 l\r"), std::string::npos)
       << "the finite series is drawn";
+}
+
+TEST(PdfListBlock, LinesStepByTheLeadingAndALongListStaysInsideTheFrame) {
+  ListBox box;
+  box.lines = {"１．滑動に対する安定", "", "  Fs=2.505"};
+  std::vector<double> xs;
+  std::string data = drawn([&](PdfReportPages& p) { p.listBlock(20, 30, box, 9); });
+  std::vector<double> ys = tdValues(data, &xs);
+  ASSERT_EQ(ys.size(), 3u);
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_DOUBLE_EQ(xs[i], 65);
+    EXPECT_NEAR(ys[i], 817 - 30 - 11.0 * double(i), 1e-9) << "line " << i;
+  }
+  EXPECT_NE(data.find("/F0 9 Tf\r0 0 0 rg \r11 TL\r"), std::string::npos);
+
+  // 100 lines from top 40 would need 1,089 points at size 9: every line is
+  // drawn, the last one just above the frame's bottom at y = 28.
+  box.lines.assign(100, "  e=B/2-d        =0.125m");
+  data = drawn([&](PdfReportPages& p) { p.listBlock(20, 40, box, 9); });
+  ys = tdValues(data);
+  ASSERT_EQ(ys.size(), 100u);
+  EXPECT_NEAR(ys.front(), 777, 1e-9);
+  EXPECT_GE(ys.back(), 28 + 3.99);
+  EXPECT_LT(ys.back(), 28 + 4 + 0.5);
 }
 
 TEST(PdfTableBlock, RulesAndCentredCells) {
