@@ -44,8 +44,20 @@ std::string pdfString(std::string_view sjis) {
   return s;
 }
 
-size_t utf8Length(unsigned char lead) {
-  return lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+// Length of the UTF-8 character at text[i]; a byte that starts no well-formed
+// character counts alone.
+size_t utf8Length(std::string_view text, size_t i) {
+  const unsigned char lead = static_cast<unsigned char>(text[i]);
+  const size_t len = lead < 0x80                   ? 1
+                     : lead >= 0xC2 && lead <= 0xDF ? 2
+                     : lead >= 0xE0 && lead <= 0xEF ? 3
+                     : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                    : 1;
+  if (i + len > text.size()) return 1;
+  for (size_t k = 1; k < len; ++k) {
+    if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 1;
+  }
+  return len;
 }
 
 }  // namespace
@@ -57,7 +69,7 @@ std::string pdfShiftJis(std::string_view utf8) {
     // Character by character, so one unmappable character costs only itself.
     std::string out;
     for (size_t i = 0; i < utf8.size();) {
-      size_t len = std::min(utf8Length(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+      const size_t len = utf8Length(utf8, i);
       try {
         out += toShiftJis(utf8.substr(i, len));
       } catch (const EncodingError&) {

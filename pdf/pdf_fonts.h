@@ -29,7 +29,7 @@ class TPDFFontDef {
  public:
   virtual ~TPDFFontDef() = default;
 
-  // The subtype-specific lines of the font dictionary, each ending CR LF.
+  // The lines of the font dictionary that depend on its subtype, each ending CR LF.
   virtual std::string writeEntries() const { return {}; }
 
   std::string subtype;

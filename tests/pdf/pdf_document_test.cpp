@@ -144,6 +144,10 @@ TEST(PdfContents, TextPiecesSplitAtCrAndEscapeOrHex) {
       {"表(", "<955C28> Tj\r"},
       {"x\r\n表", "(x) Tj\rT*\r<955C> Tj\r"},
       {"ｱ", "(\xB1) Tj\r"},  // half-width katakana are single bytes
+      // Neither malformed UTF-8 nor a character outside the code page stops a page.
+      {"a\xFF\xFE" "b", "(a??b) Tj\r"},
+      {"x\xF0\x9F\x98\x80y", "(x?y) Tj\r"},
+      {"", "() Tj\r"},
   };
   for (const Case& k : cases) {
     std::string data;
