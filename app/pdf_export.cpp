@@ -5,6 +5,7 @@
 #include "app/pdf_report_pages.h"
 #include "base/atomic_file.h"
 #include "pdf/pdf_document.h"
+#include "pdf/pdf_error.h"
 
 namespace kovrel {
 
@@ -64,7 +65,14 @@ void exportPdf(const Session& session, const std::string& path,
                std::optional<std::tm> creationTime) {
   PdfReportSource source = pdfReportSource(session);
   source.creationTime = creationTime;
-  writeFileAtomically(path, renderPdfReport(source));
+  std::string bytes;
+  try {
+    bytes = renderPdfReport(source);
+  } catch (const PdfError& e) {
+    // A writer fault is reported like a file that could not be written.
+    throw FileError(path + ": the PDF could not be built (" + e.what() + ")");
+  }
+  writeFileAtomically(path, bytes);
 }
 
 bool runPdfExportCommand(const Session& session, const PdfExportDialogs& dialogs,

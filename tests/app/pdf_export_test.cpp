@@ -12,6 +12,9 @@
 #include <regex>
 #include <sstream>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "app/pdf_report_pages.h"
 #include "base/atomic_file.h"
 #include "pdf/pdf_document.h"
