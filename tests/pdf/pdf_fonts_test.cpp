@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <sstream>
 
 #include "pdf/pdf_document.h"
@@ -123,6 +126,42 @@ TEST(PdfFonts, JapaneseWidthTableFromTheWArray) {
     EXPECT_EQ(d.descriptorDef->flags, type == 6 ? 6 : 4);
   }
   EXPECT_EQ(createFontDef(7)->baseFont, "#82#6C#82#72#20#83#53#83#56#83#62#83#4E");
+}
+
+}  // namespace
+}  // namespace kovrel
+
+namespace kovrel {
+namespace {
+
+// Every font type in one document, read back by the standard tools.
+TEST(PdfFonts, AllEightFontsPassQpdfAndPdffonts) {
+  if (std::system("command -v qpdf >/dev/null 2>&1 && command -v pdffonts >/dev/null 2>&1") != 0) {
+    GTEST_SKIP() << "qpdf or pdffonts is not installed";
+  }
+  std::ostringstream out;
+  TRUDAdaze doc;
+  doc.BeginDoc(&out);
+  for (int type = 0; type < kPdfFontTypeCount; ++type) {
+    doc.Contents().fontType = type;
+    doc.Contents().TextOut(50, 800 - 20 * type, type >= 6 ? "擁壁 Wall" : "Wall (a\\b)");
+  }
+  doc.EndDoc();
+  const std::string path = testing::TempDir() + "kovrel_fonts.pdf";
+  std::ofstream(path, std::ios::binary) << out.str();
+  EXPECT_EQ(std::system(("qpdf --check '" + path + "' >/dev/null 2>&1").c_str()), 0);
+  FILE* p = ::popen(("pdffonts '" + path + "' 2>&1").c_str(), "r");
+  ASSERT_NE(p, nullptr);
+  std::string listing;
+  char buf[512];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) listing.append(buf, n);
+  ::pclose(p);
+  for (const char* name : {"Century ", "Century,Bold", "Arial ", "Arial,Bold", "Courier ",
+                           "Courier,Bold", "WinAnsi", "90msp-RKSJ-H"}) {
+    EXPECT_NE(listing.find(name), std::string::npos) << name << "\n" << listing;
+  }
+  std::remove(path.c_str());
 }
 
 }  // namespace
