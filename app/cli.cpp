@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/json_export.h"
+#include "app/pdf_export.h"
 #include "app/start_up.h"
 #include "app/summary.h"
 #include "base/atomic_file.h"
@@ -23,6 +24,7 @@ struct Options {
   std::vector<std::pair<std::string, std::string>> sets;
   bool calculate = true;
   std::string jsonPath;
+  std::string pdfPath;
   bool summary = false;
 };
 
@@ -33,7 +35,7 @@ class UsageError : public std::runtime_error {
 
 // The outputs whose writers are not part of the program yet.
 bool notAvailableYet(const std::string& option) {
-  return option == "--text" || option == "--pdf" || option == "--wmf" || option == "--svg" ||
+  return option == "--text" || option == "--wmf" || option == "--svg" ||
          option == "--save" || option == "--reference";
 }
 
@@ -64,6 +66,8 @@ Options parse(const std::vector<std::string>& args, std::ostream& out, bool& don
       o.calculate = false;
     } else if (a == "--json") {
       o.jsonPath = value();
+    } else if (a == "--pdf") {
+      o.pdfPath = value();
     } else if (a == "--summary") {
       o.summary = true;
     } else if (notAvailableYet(a)) {
@@ -182,6 +186,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
   try {
     if (!o.jsonPath.empty()) writeOutput(o.jsonPath, resultsAsJson(session), out);
+    if (!o.pdfPath.empty()) exportPdf(session, o.pdfPath);
   } catch (const FileError& e) {
     err << "kovrel-cli: " << e.what() << "\n";
     return kExitFile;
