@@ -9,6 +9,9 @@
 #include "engine/stability_checks.h"
 #include "engine/trial_wedge.h"
 #include "engine/water_pressure.h"
+#include "results/load_list.h"
+#include "results/load_report.h"
+#include "results/stability_report.h"
 
 namespace kovrel {
 
@@ -73,7 +76,13 @@ void runStabilityPipeline(TAntei& s, Session& session) {
   computeReactionWidth(s);
   computeSliding(s, dc.index("RadioGroup2") == 1);
 
-  // 17. Report pages and figures (not built yet).
+  // 17. Report pages and figures (not built yet: design conditions and
+  //     contents, self weight II-1 and II-2).
+  //     Earth pressure and other loads II-3, the load list, stability III-1
+  //     with the load summary.
+  writeLoadReport(s, dc, results);
+  writeLoadList(s, results);
+  writeStabilityReport(s, dc, results);
 }
 
 }  // namespace kovrel

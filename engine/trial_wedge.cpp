@@ -132,6 +132,19 @@ bool wedgeGeometry(TPa& s, double alpha, double omega) {
 
 }  // namespace
 
+int setUpWedgeFace(TPa& s, int faceKind, int shape, double b, double h) {
+  shape = searchShape(s, shape);
+  double crest = 0;
+  if (shape == 3) {
+    const double t = b / std::tan(s.slopeAngle) - h * std::tan(faceAngle(s, faceKind));
+    crest = t != 0 ? std::atan((h + b) / t) : 0.0;
+  }
+  s.wedgeEmbankAbove = b;
+  s.wedgeFaceHeight = h;
+  s.wedgeCrestAngle = crest;
+  return shape;
+}
+
 double faceAngle(const TTeisu& s, int faceKind) { return faceKind == 1 ? 0.0 : s.wallFaceAngle; }
 
 VirtualBackFace virtualBackFace(const TTeisu& s) {
@@ -173,15 +186,7 @@ void trialWedge(TPa& s, const WedgeSettings& settings, int faceKind, int shape, 
   // 1-2. Face, shape and the angle from the face foot to the embankment crest.
   s.earthForce = 0;
   const double alpha = faceAngle(s, faceKind);
-  shape = searchShape(s, shape);
-  double crest = 0;
-  if (shape == 3) {
-    const double t = b / std::tan(s.slopeAngle) - h * std::tan(alpha);
-    crest = t != 0 ? std::atan((h + b) / t) : 0.0;
-  }
-  s.wedgeEmbankAbove = b;
-  s.wedgeFaceHeight = h;
-  s.wedgeCrestAngle = crest;
+  shape = setUpWedgeFace(s, faceKind, shape, b, h);
 
   // 3. Water pressure on the face, which also lifts the wedge.
   waterPressure(s, top, h);

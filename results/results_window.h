@@ -52,6 +52,7 @@ struct Series {
   std::string title;
   Colour colour = clBlack;
   int labelFontSize = 9;
+  Colour labelColour = clBlack;  // text of the point marks
   std::vector<ChartPoint> points;
 };
 
@@ -64,6 +65,7 @@ struct Axis {
 struct Chart {
   std::string name;
   std::string title;
+  Colour titleColour = clBlack;
   Axis left, bottom;
   bool axesVisible = true;
   int width = 0;  // design size in pixels
