@@ -52,7 +52,8 @@ struct Series {
   std::string title;
   Colour colour = clBlack;
   int labelFontSize = 9;
-  Colour labelColour = clBlack;  // text of the point marks
+  Colour labelColour = clBlack;  // mark text
+  int markOffset = 0;            // pixels between a point and its mark text
   std::vector<ChartPoint> points;
 };
 
