@@ -4,11 +4,13 @@
 
 #include "engine/design_loader.h"
 #include "engine/load_assembly.h"
+#include "engine/member_loads.h"
 #include "engine/passive_pressure.h"
 #include "engine/self_weight.h"
 #include "engine/stability_checks.h"
 #include "engine/trial_wedge.h"
 #include "engine/water_pressure.h"
+#include "results/load_diagram.h"
 #include "results/load_list.h"
 #include "results/load_report.h"
 #include "results/stability_report.h"
@@ -48,8 +50,6 @@ void runStabilityPipeline(TAntei& s, Session& session) {
   const double slipRun = std::cos(s.slipAngle) * s.slipLength;
   const double dSlip = slipRun + (s.outlineX[9] - s.outlineX[5]);
   const double xSlipTop = slipRun + s.outlineX[9];
-  (void)dSlip;
-  (void)xSlipTop;
 
   // 8. Lever arms of the backfill and the surcharge in the load list.
   s.backfillXcopy = s.backfillX;
@@ -68,7 +68,8 @@ void runStabilityPipeline(TAntei& s, Session& session) {
 
   // 14. Ultimate bearing capacity.
   computeUltimateBearing(s, dc.readDouble("ComboBox18"));
-  // 15. Member-design loads from the stability result (not built yet).
+  // 15. Member-design loads from the stability result.
+  computeMemberLoads(s);
 
   // 16. Sliding: required safety factor, then the check. The key forces are
   //     the key design's business; it computes them again.
@@ -83,6 +84,8 @@ void runStabilityPipeline(TAntei& s, Session& session) {
   writeLoadReport(s, dc, results);
   writeLoadList(s, results);
   writeStabilityReport(s, dc, results);
+  //     Load diagram III-2.
+  drawLoadDiagram(s, dc, results, xSlipTop, face.h, dSlip);
 }
 
 }  // namespace kovrel

@@ -1,6 +1,8 @@
 #include "results/stability_figure.h"
 
 #include "engine/load_items.h"
+#include "results/load_summary.h"
+#include "results/reaction_diagram.h"
 #include "results/report_writer.h"
 
 namespace kovrel {
@@ -27,8 +29,12 @@ void drawStabilityFigure(TAntei& s, const DesignConditions& dc, ResultsWindow& r
   for (int i = 0; i < body.pointCount; ++i) {
     wall.points.push_back({body.points[size_t(i)].x, body.points[size_t(i)].y, "", std::nullopt});
   }
-  // Reaction diagram and load summary (not built yet: they need the figure
-  // primitives and the section reactions).
+  drawReactionDiagram(s, reaction,
+                      dc.index("RadioGroup2") == 1 ? ReactionVariant::ShearKey
+                                                   : ReactionVariant::Plain);
+
+  // 6. Load summary.
+  writeLoadSummary(s, r);
 }
 
 }  // namespace kovrel
