@@ -48,7 +48,8 @@ int wedgeCaseFor(const TPa& s, int shape, double omega) {
 
 // Wedge polygon, crack depth, slip length, widths and weights for the current
 // wedgeCase. Returns false when the slip line never meets the ground surface
-// (ω not steeper than the slope): the wedge is unbounded and carries nothing.
+// (ω not above the horizontal or not steeper than the slope): the wedge is
+// unbounded and carries nothing.
 bool wedgeGeometry(TPa& s, double alpha, double omega) {
   const double h = s.wedgeFaceHeight;
   const double b = s.wedgeEmbankAbove;
@@ -62,6 +63,10 @@ bool wedgeGeometry(TPa& s, double alpha, double omega) {
   s.widthOnFlat = 0;
   s.crackDepth = 0;
   s.slipLength = 0;
+  s.waterUplift = 0;
+  // A slip line not rising above the horizontal (a backfill with φ = 0 starts
+  // the search there) never reaches the surface either.
+  if (!(std::sin(omega) > 1e-12)) return false;
   s.waterUplift = s.wedgeWaterForce / tanW;
 
   // Surcharge intensities that hold the crack closed, kN/m2.
