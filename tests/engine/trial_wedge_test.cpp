@@ -283,3 +283,30 @@ TEST(WallFriction, TableByCombinationFaceAndShape) {
 
 }  // namespace
 }  // namespace kovrel
+
+namespace kovrel {
+namespace {
+
+TEST(VirtualBackFace, HeightAndEmbankmentAboveByShape) {
+  TTeisu s;
+  s.outlineX[5] = 1.7;
+  s.outlineX[9] = 5.7;  // 4 m from the stem top to the virtual back face
+  s.outlineY[5] = 8;
+  s.outlineY[23] = 9.2;
+  s.embankHeight = 2;
+  struct Case {
+    int shape;
+    double slopeRun, b, h;
+  };
+  for (Case c : {Case{1, 0, 0, 9.2}, Case{2, 0, 0, 9.2}, Case{3, 4, 0, 10},  // slope ends above the heel
+                 Case{3, 5, 0.8, 9.2}}) {                                     // slope runs past it
+    s.backfillShape = c.shape;
+    s.slopeRun = c.slopeRun;
+    const VirtualBackFace f = virtualBackFace(s);
+    EXPECT_NEAR(f.b, c.b, 1e-12) << "shape " << c.shape << " run " << c.slopeRun;
+    EXPECT_NEAR(f.h, c.h, 1e-12) << "shape " << c.shape << " run " << c.slopeRun;
+  }
+}
+
+}  // namespace
+}  // namespace kovrel
