@@ -1,7 +1,12 @@
 #include "engine/stability_pipeline.h"
 
+#include <cmath>
+
 #include "engine/design_loader.h"
+#include "engine/member_loads.h"
 #include "engine/self_weight.h"
+#include "results/design_conditions_report.h"
+#include "results/self_weight_report.h"
 
 namespace kovrel {
 
@@ -32,7 +37,11 @@ void runStabilityPipeline(TAntei& s, Session& session) {
   // 6. Backfill block and surcharge on the heel.
   computeHeelBackfill(s, dc.index("RadioGroup4") == 0);
 
-  // 7. Slip-line lengths for the figures (not built yet: they come from the wedge).
+  // 7. Slip-line lengths for the figures, m: from the crest (dSlip) and from
+  //    the toe end (xSlipTop = slipRun + B, for the load diagram, not built
+  //    yet) to the top of the slip line.
+  const double slipRun = std::cos(s.slipAngle) * s.slipLength;
+  const double dSlip = slipRun + (s.outlineX[9] - s.outlineX[5]);
 
   // 8. Lever arms of the backfill and the surcharge in the load list.
   s.backfillXcopy = s.backfillX;
@@ -45,12 +54,16 @@ void runStabilityPipeline(TAntei& s, Session& session) {
   // 12. Sums and moments (not built yet).
   // 13. Resultant, eccentricity and ground reaction (not built yet).
   // 14. Ultimate bearing capacity (not built yet).
-  // 15. Member-design loads from the stability result (not built yet).
+  // 15. Member-design loads from the stability result.
+  computeMemberLoads(s);
 
   // 16. Sliding: required safety factor, then the check (not built yet).
   s.slidingFsRequired = s.loadCase == 0 ? 1.5 : 1.2;
 
-  // 17. Report pages and figures (not built yet).
+  // 17. Report pages and figures: design conditions and contents, self
+  //     weight II-1 and II-2 (the later sections are not built yet).
+  writeDesignConditionsReport(s, dc, results, session.currentFileName, dSlip);
+  writeSelfWeightReports(s, dc, results);
 }
 
 }  // namespace kovrel
