@@ -266,4 +266,8 @@ void writeSelfWeightReports(TAntei& s, const DesignConditions& dc, ResultsWindow
   writeSlabSection(s, dc, r);
 }
 
+int selfWeightSlabMemoTop(int wallType, bool waterOn) {
+  return wallType == 0 && waterOn ? 88 : 112;
+}
+
 }  // namespace kovrel

@@ -34,4 +34,8 @@ void drawWaterMark(const TTeisu& state, Series& series);
 void writeSelfWeightReports(TAntei& state, const DesignConditions& conditions,
                             ResultsWindow& results);
 
+// Top of the printed II-2 page's text box, in pixels: the inverted-T wall
+// with water lists more coordinate blocks, so its text starts higher.
+int selfWeightSlabMemoTop(int wallType, bool waterOn);
+
 }  // namespace kovrel
