@@ -32,6 +32,12 @@ DesignConditions water(const char* depth, DesignConditions dc = {}) {
   return dc;
 }
 
+DesignConditions lWall() {
+  DesignConditions dc;
+  dc.setIndex("PageControl2", 1);
+  return dc;
+}
+
 const Lines kMethod = {
     "荷重の計算",
     "  座標法により、荷重を求める。",
@@ -223,6 +229,40 @@ TEST(SelfWeightReport, SlabSectionOfTheDefaultWall) {
   EXPECT_EQ(coords.cell(2, 9), "0.836");
   EXPECT_EQ(w.results.chart("Chart12").seriesNamed("Series48").points.size(), 11u);
   EXPECT_EQ(w.results.chart("Chart12").seriesNamed("Series49").colour, clRed);
+}
+
+// The L wall by hand: slab 3.22, under the stem 0.16, heel strip 0.02 and
+// haunch 0.37, stem 4.26 gives A 8.03, x̄ 1.2292, ȳ 2.3451; the backfill block
+// is the inverted-T wall's moved 1.2 m towards the toe.
+TEST(SelfWeightReport, StabilitySectionOfTheLWall) {
+  Written w = write(lWall());
+  const Lines expected = concat(kMethod, {
+                                             "1.躯体重量の計算",
+                                             "  A (擁壁躯体面積)     =8.03m2",
+                                             "  W (擁壁重量)=γc･A   =196.74kN",
+                                             "  Iy(y軸の断面1次ﾓｰﾒﾝﾄ)=9.87m3",
+                                             "  Ix(x軸の断面1次ﾓｰﾒﾝﾄ)=18.83m3",
+                                             "  x (図心)=Iy/A        =1.229m",
+                                             "  y (図心)=Ix/A        =2.345m",
+                                             "",
+                                             "2.背面土重量の計算",
+                                             "  A (背面土面積)       =28.27m2",
+                                             "  W (背面土重量)=γ･A  =565.32kN",
+                                             "  Iy(y軸の断面1次ﾓｰﾒﾝﾄ)=74.75m3",
+                                             "  Ix(x軸の断面1次ﾓｰﾒﾝﾄ)=125.53m3",
+                                             "  x (図心)=Iy/A        =2.644m",
+                                             "  y (図心)=Ix/A        =4.441m",
+                                             "",
+                                             "ここに",
+                                             "  γc(ｺﾝｸﾘｰﾄ単位重量)  =24.50kN",
+                                             "  γs(土の単位重量)    =20.00kN",
+                                         });
+  EXPECT_EQ(w.results.listBox("ListBox6").lines, expected);
+  const StringGrid& g = w.results.grid("StringGrid10");
+  ASSERT_EQ(g.rowCount(), 5);
+  EXPECT_EQ(g.cell(0, 1), "1.かかと版(M)　　");
+  EXPECT_EQ(g.cell(1, 1), "3.05");
+  EXPECT_EQ(g.cell(4, 1), "2.619");
 }
 
 TEST(SelfWeightReport, SlabSectionOfTheLWallInBlackAndWhite) {
