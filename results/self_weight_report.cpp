@@ -32,7 +32,7 @@ void drawPolygon(const ItemProperties& p, Series& series) {
 
 // One item of section II-1 as ListBox6 lines; nothing without a positive
 // area. The backfill buoyancy shows the soils' water weight and x only.
-struct BlockSpec {
+struct ItemBlock {
   const char* item;
   const char* title;
   const char* weightLabel;
@@ -41,7 +41,7 @@ struct BlockSpec {
   bool fourMoments;
 };
 
-void writeItemBlock(TShape& s, ListBox& box, const BlockSpec& b, int& number) {
+void writeItemBlock(TShape& s, ListBox& box, const ItemBlock& b, int& number) {
   const ItemProperties p = itemProperties(s, b.item);
   if (!(p.area > 0)) return;
   ++number;
@@ -122,7 +122,7 @@ void writeStabilitySection(TAntei& s, const DesignConditions& dc, ResultsWindow&
   if (water) appendLine(box, formatNumber("  γw(水の単位重量)    =0.00kN", s.gammaW));
 }
 
-struct RowSpec {
+struct TableRow {
   const char* item;
   const char* title;
   double unitWeight;
@@ -194,7 +194,7 @@ void writeSlabSection(TAntei& s, const DesignConditions& dc, ResultsWindow& r) {
   }
 
   // 4. One table row per item with a positive area.
-  std::vector<RowSpec> rows = {{"T_M", ".つま先版(M)　　", s.gammaC},
+  std::vector<TableRow> rows = {{"T_M", ".つま先版(M)　　", s.gammaC},
                                {"T_S", ".つま先版(S)　　", s.gammaC},
                                {"K_M", ".かかと版(M)　　", s.gammaC},
                                {"K_S", ".かかと版(S)　　", s.gammaC}};
@@ -211,7 +211,7 @@ void writeSlabSection(TAntei& s, const DesignConditions& dc, ResultsWindow& r) {
   }
   StringGrid& grid = r.grid("StringGrid10");
   int written = 0;
-  for (const RowSpec& row : rows) {
+  for (const TableRow& row : rows) {
     const ItemProperties p = itemProperties(s, row.item);
     if (!(p.area > 0)) continue;
     ++written;
