@@ -35,7 +35,7 @@ struct Part {
 };
 
 // Weight (area x unit weight) of an item and its arm from the stem face:
-// towards the toe tip (fromToe) or towards the heel end.
+// towards the toe tip (towardsToe) or towards the heel end.
 Part itemLoad(TAntei& s, const char* item, double unitWeight, bool towardsToe) {
   const ItemProperties p = itemProperties(s, item);
   const double arm = towardsToe ? s.outlineX[3] - p.x : p.x - s.outlineX[6];
@@ -68,26 +68,30 @@ void computeMemberLoads(TAntei& s) {
   s.toeSectionY = s.outlineY[14];
 
   // Self weights (γc), buoyancy of the slabs (γw) and of the backfill (9).
-  Part p = itemLoad(s, "T_S", s.gammaC, true);
-  s.toeWeightS = p.weight, s.toeWeightSArm = p.arm;
-  p = itemLoad(s, "T_M", s.gammaC, true);
-  s.toeWeightM = p.weight, s.toeWeightMArm = p.arm;
-  p = itemLoad(s, "K_M", s.gammaC, false);
-  s.heelWeightM = p.weight, s.heelWeightMArm = p.arm;
-  p = itemLoad(s, "K_S", s.gammaC, false);
-  s.heelWeightS = p.weight, s.heelWeightSArm = p.arm;
-  p = itemLoad(s, "T_FS", s.gammaW, true);
-  s.toeBuoyancyS = p.weight, s.toeBuoyancySArm = p.arm;
-  p = itemLoad(s, "T_FM", s.gammaW, true);
-  s.toeBuoyancyM = p.weight, s.toeBuoyancyMArm = p.arm;
-  p = itemLoad(s, "K_FM", s.gammaW, false);
-  s.heelBuoyancyM = p.weight, s.heelBuoyancyMArm = p.arm;
-  p = itemLoad(s, "K_FS", s.gammaW, false);
-  s.heelBuoyancyS = p.weight, s.heelBuoyancySArm = p.arm;
-  p = itemLoad(s, "KS_FM", kSoilWaterWeight, false);
-  s.backfillBuoyancyM = p.weight, s.backfillBuoyancyMArm = p.arm;
-  p = itemLoad(s, "KS_FS", kSoilWaterWeight, false);
-  s.backfillBuoyancyS = p.weight, s.backfillBuoyancySArm = p.arm;
+  struct ItemLoad {
+    const char* item;
+    double unitWeight;  // kN/m3
+    bool towardsToe;
+    double& weight;
+    double& arm;
+  };
+  const ItemLoad loads[] = {
+      {"T_S", s.gammaC, true, s.toeWeightS, s.toeWeightSArm},
+      {"T_M", s.gammaC, true, s.toeWeightM, s.toeWeightMArm},
+      {"K_M", s.gammaC, false, s.heelWeightM, s.heelWeightMArm},
+      {"K_S", s.gammaC, false, s.heelWeightS, s.heelWeightSArm},
+      {"T_FS", s.gammaW, true, s.toeBuoyancyS, s.toeBuoyancySArm},
+      {"T_FM", s.gammaW, true, s.toeBuoyancyM, s.toeBuoyancyMArm},
+      {"K_FM", s.gammaW, false, s.heelBuoyancyM, s.heelBuoyancyMArm},
+      {"K_FS", s.gammaW, false, s.heelBuoyancyS, s.heelBuoyancySArm},
+      {"KS_FM", kSoilWaterWeight, false, s.backfillBuoyancyM, s.backfillBuoyancyMArm},
+      {"KS_FS", kSoilWaterWeight, false, s.backfillBuoyancyS, s.backfillBuoyancySArm},
+  };
+  for (const ItemLoad& l : loads) {
+    const Part p = itemLoad(s, l.item, l.unitWeight, l.towardsToe);
+    l.weight = p.weight;
+    l.arm = p.arm;
+  }
 
   // Ground reaction at the design sections.
   s.reactionAtToeSection = groundReactionAt(s, xT);
@@ -165,10 +169,14 @@ void computeMemberLoads(TAntei& s) {
     default:  // no ground reaction
       break;
   }
-  s.toeReactionS = toeS, s.toeReactionSArm = toeSArm;
-  s.toeReactionM = toeM, s.toeReactionMArm = toeMArm;
-  s.heelReactionM = heelM, s.heelReactionMArm = heelMArm;
-  s.heelReactionS = heelS, s.heelReactionSArm = heelSArm;
+  s.toeReactionS = toeS;
+  s.toeReactionSArm = toeSArm;
+  s.toeReactionM = toeM;
+  s.toeReactionMArm = toeMArm;
+  s.heelReactionM = heelM;
+  s.heelReactionMArm = heelMArm;
+  s.heelReactionS = heelS;
+  s.heelReactionSArm = heelSArm;
 }
 
 }  // namespace kovrel

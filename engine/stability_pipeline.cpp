@@ -10,9 +10,11 @@
 #include "engine/stability_checks.h"
 #include "engine/trial_wedge.h"
 #include "engine/water_pressure.h"
+#include "results/design_conditions_report.h"
 #include "results/load_diagram.h"
 #include "results/load_list.h"
 #include "results/load_report.h"
+#include "results/self_weight_report.h"
 #include "results/stability_report.h"
 
 namespace kovrel {
@@ -77,10 +79,11 @@ void runStabilityPipeline(TAntei& s, Session& session) {
   computeReactionWidth(s);
   computeSliding(s, dc.index("RadioGroup2") == 1);
 
-  // 17. Report pages and figures (not built yet: design conditions and
-  //     contents, self weight II-1 and II-2).
-  //     Earth pressure and other loads II-3, the load list, stability III-1
-  //     with the load summary.
+  // 17. Report pages and figures: design conditions and contents, self
+  //     weight II-1 and II-2, earth pressure and other loads II-3, the load
+  //     list, stability III-1 with the load summary.
+  writeDesignConditionsReport(s, dc, results, session.currentFileName, dSlip);
+  writeSelfWeightReports(s, dc, results);
   writeLoadReport(s, dc, results);
   writeLoadList(s, results);
   writeStabilityReport(s, dc, results);
