@@ -23,6 +23,14 @@
 namespace kovrel {
 namespace {
 
+Series makeSeries(const char* name, Colour colour, std::vector<ChartPoint> points) {
+  Series s;
+  s.name = name;
+  s.colour = colour;
+  s.points = std::move(points);
+  return s;
+}
+
 namespace fs = std::filesystem;
 
 std::tm fixedTime() {
@@ -196,8 +204,8 @@ TEST(PdfChartBlock, SeriesWithFewerThanTwoPointsDrawOnlyTitlesAndFrame) {
   chart.title = "地盤反力";
   chart.left = {0, 10, ""};
   chart.bottom = {0, 10, ""};
-  chart.series.push_back({"Series1", "", clRed, 9, {{1, 1, "A", {}}}});
-  chart.series.push_back({"Series2", "", clRed, 9, {}});
+  chart.series.push_back(makeSeries("Series1", clRed, {{1, 1, "A", {}}}));
+  chart.series.push_back(makeSeries("Series2", clRed, {}));
   const std::string data = drawn([&](PdfReportPages& p) { p.chartBlock(0, chart, 20, 50, 200, 100); });
   // L = 65, R = 265, B = 817 - 50 - 100 = 667, T = 767.
   const size_t clip = data.find("65 767 m\r0.75 w\r0 j\r0 0 0 RG \r65 667 l\r265 667 l\r265 767 l\rq\rW\rs\r");
@@ -213,7 +221,7 @@ TEST(PdfChartBlock, LabelsOnShortSegmentsAlternateRaisedAndNormal) {
   chart.left = {0, 100, ""};
   chart.bottom = {0, 100, ""};
   // One point unit per point: segments of 5 under labels 23 points wide.
-  Series s{"Series1", "", clBlue, 9, {}};
+  Series s = makeSeries("Series1", clBlue, {});
   for (int i = 0; i < 5; ++i) s.points.push_back({5.0 * i, 50, "123456", {}});
   s.points.push_back({20, 60, "123456", {}});  // vertical: never raised
   s.points.push_back({60, 60, "123456", {}});  // long: never raised
@@ -240,8 +248,8 @@ TEST(PdfChartBlock, LabelsOnShortSegmentsAlternateRaisedAndNormal) {
 TEST(PdfChartBlock, AnAxisWithoutRangeDrawsNoInfiniteCoordinates) {
   Chart chart;
   chart.title = "図";
-  chart.series.push_back({"S", "", clRed, 9, {{0, 0, "1", {}}, {1, 1, "2", {}}}});
-  chart.series.push_back({"T", "", clRed, 9, {{0, std::nan(""), "1", {}}, {1, 1, "2", {}}}});
+  chart.series.push_back(makeSeries("S", clRed, {{0, 0, "1", {}}, {1, 1, "2", {}}}));
+  chart.series.push_back(makeSeries("T", clRed, {{0, std::nan(""), "1", {}}, {1, 1, "2", {}}}));
   const std::string empty = drawn([&](PdfReportPages& p) { p.chartBlock(0, chart, 0, 0, 50, 50); });
   EXPECT_EQ(empty.find(" l\rS"), empty.rfind(" l\rS")) << "only the frame's path";
   chart.left = {0, 1, ""};
