@@ -7,8 +7,10 @@
 #include <memory>
 #include <string>
 
+#include "app/main_window_layout.h"
 #include "base/messages.h"
 #include "conditions/design_conditions.h"
+#include "conditions/design_window.h"
 #include "engine/calculation_state.h"
 #include "results/results_window.h"
 
@@ -23,6 +25,10 @@ struct Session {
   // The calculation state right after the stability pipeline of the last run,
   // before the member design reuses its fields; empty before the first run.
   std::unique_ptr<TAntei> stabilitySnapshot;
+  // What the design-conditions window shows beyond its stored controls, and
+  // the main window's menu items that follow the wall type.
+  DesignWindow designWindow;
+  MainWindowLayout mainWindow;
 };
 
 }  // namespace kovrel
