@@ -81,7 +81,8 @@
   F(int, waterOn)                                                                       \
   F(double, waterDepth)                                                                 \
   F(double, passiveForce)                                                               \
-  F(double, kp)
+  F(double, kp)                                                                         \
+  F(int, kpUndefined)
 
 #define KOVREL_TSHAPE_FIELDS(F, A)                                                      \
   F(int, workCount)                                                                     \
@@ -124,7 +125,10 @@
   F(double, reportWeightTotal)                                                          \
   F(double, reportUplift)                                                               \
   F(double, earthMomentV)                                                               \
-  F(double, earthMomentH)
+  F(double, earthMomentH)                                                               \
+  F(double, wedgeEmbankAbove)                                                           \
+  F(double, wedgeFaceHeight)                                                            \
+  F(double, wedgeCrestAngle)
 
 #define KOVREL_TANTEI_FIELDS(F, A)                                                      \
   F(double, wallWeight)                                                                 \

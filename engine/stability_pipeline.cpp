@@ -1,6 +1,7 @@
 #include "engine/stability_pipeline.h"
 
 #include "engine/design_loader.h"
+#include "engine/self_weight.h"
 
 namespace kovrel {
 
@@ -13,8 +14,8 @@ void runStabilityPipeline(TAntei& s, Session& session) {
   // 1. Design constants and outline points.
   loadDesignConditions(s, dc, results);
 
-  // 2. Wall body weight, inertia, centroid and moments from item W_A
-  //    (not built yet: needs the load items).
+  // 2. Wall body weight, inertia, centroid and moments from item W_A.
+  computeWallWeight(s);
 
   // 3. No earth pressure until the wedge has run.
   s.earthForceH = 0;
@@ -28,7 +29,8 @@ void runStabilityPipeline(TAntei& s, Session& session) {
   s.earthForceVX = s.outlineX[9];
   s.earthForceHY = s.earthArmY;
 
-  // 6. Backfill block and surcharge on the heel (not built yet).
+  // 6. Backfill block and surcharge on the heel.
+  computeHeelBackfill(s, dc.index("RadioGroup4") == 0);
 
   // 7. Slip-line lengths for the figures (not built yet: they come from the wedge).
 
