@@ -1,6 +1,7 @@
 #include "app/start_up.h"
 
 #include "app/wall_type_layout.h"
+#include "conditions/allowable_stresses.h"
 #include "conditions/window_rules.h"
 #include "conditions/window_setup.h"
 
@@ -13,9 +14,8 @@ WindowRuleLinks windowRuleLinks(Session* session) {
       applyWallTypeLayout(dc, session->mainWindow, session->results, session->designWindow);
     };
   }
-  // The allowable-stresses window recomputes its five values here once its
-  // computation is part of the program.
-  links.allowableStresses = nullptr;
+  // A click in the allowable-stresses window recomputes its five values.
+  links.allowableStresses = [](DesignConditions& dc) { recomputeAllowableStresses(dc); };
   return links;
 }
 

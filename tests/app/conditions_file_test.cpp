@@ -252,6 +252,19 @@ TEST_F(ConditionsFileTest, FailedSaveKeepsTheExistingFile) {
   EXPECT_EQ(s.currentFileName, "keep");
 }
 
+TEST_F(ConditionsFileTest, LoadCaseHandOverRecomputesThenStoredStressesWin) {
+  s.conditions.clickIndex("RadioGroup5", 1);
+  s.conditions.setText("Edit23", "11.5");
+  ASSERT_TRUE(saveConditions(s, path("seismic.dat")));
+  Session t;
+  startUp(t);
+  ASSERT_TRUE(loadConditions(t, path("seismic.dat")));
+  EXPECT_EQ(t.conditions.index("Form9.RadioGroup4"), 1);
+  // The stored σca is copied over whatever the load case proposed.
+  EXPECT_EQ(t.conditions.text("Form9.Edit1"), "11.5");
+  EXPECT_EQ(t.conditions.text("Edit23"), "11.5");
+}
+
 TEST(ColourNamesTest, IdentifiersAndHexForm) {
   const std::pair<Colour, const char*> cases[] = {{clSilver, "clSilver"},
                                                   {clWindow, "clWindow"},
