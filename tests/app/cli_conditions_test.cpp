@@ -82,6 +82,8 @@ TEST_F(CliConditionsTest, ReferenceTablesAsJson) {
   ASSERT_EQ(run("--no-calc --reference -"), 0) << stderrText;
   EXPECT_NE(stdoutText.find("\"soilConstants\""), std::string::npos);
   EXPECT_NE(stdoutText.find("\"粘性土地盤\""), std::string::npos);
+  EXPECT_NE(stdoutText.find("\"earthPressure\""), std::string::npos);
+  EXPECT_NE(stdoutText.find("\"φ30.0\""), std::string::npos);
 }
 
 }  // namespace
