@@ -1,7 +1,5 @@
 #include "conditions/dat_file.h"
 
-#include <charconv>
-
 #include "base/shift_jis.h"
 #include "conditions/colour_names.h"
 
@@ -126,8 +124,7 @@ class LineReader {
 int readIndex(LineReader& in, const Control& c) {
   std::string value = in.next(c.name + " (item index)");
   int index = 0;
-  auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), index);
-  if (value.empty() || ec != std::errc() || end != value.data() + value.size()) {
+  if (!parseWhole(value, index)) {
     throw DatFileError(in.line(), c.name + ": \"" + value + "\" is not an item index");
   }
   if (index < 0 || index >= int(c.items.size())) {
