@@ -101,7 +101,7 @@ void writeEarthPressure(JsonWriter& j, const DesignConditions& dc) {
   EarthPressureTable table;
   std::string message;
   try {
-    message = computeEarthPressureTable(window, dc, table);
+    message = showEarthPressureWindow(window, dc, table);
   } catch (const std::exception& e) {
     message = e.what();
   }

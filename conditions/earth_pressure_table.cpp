@@ -128,4 +128,11 @@ std::string computeEarthPressureTable(const EarthPressureWindow& w, const Design
   return {};
 }
 
+std::string showEarthPressureWindow(EarthPressureWindow& window, const DesignConditions& dc,
+                                    EarthPressureTable& table) {
+  window.wallTab = 0;
+  table = EarthPressureTable();
+  return computeEarthPressureTable(window, dc, table);
+}
+
 }  // namespace kovrel

@@ -51,4 +51,9 @@ extern const char* const kInvertedTCoefficientMessage;
 std::string computeEarthPressureTable(const EarthPressureWindow& window,
                                       const DesignConditions& dc, EarthPressureTable& table);
 
+// Showing the window: the first wall-type tab becomes active and the table
+// is computed for the window's current soil and load case.
+std::string showEarthPressureWindow(EarthPressureWindow& window, const DesignConditions& dc,
+                                    EarthPressureTable& table);
+
 }  // namespace kovrel
