@@ -156,6 +156,13 @@ void handOverAllowableStresses(DesignConditions& dc) {
   dc.setText("Form9.Edit4", dc.text("Edit26"));
 }
 
+// A rule run by a later line can overwrite a value stored earlier: choosing
+// "平坦部" (line 103) on a slope unchecks the surcharge of lines 98 to 102.
+// Once every line has applied with its rules, the stored values are set once
+// more, without rules, so that the loaded state is exactly the saved one.
+// The file has already been read through once, so nothing fails here.
+void restoreStoredValues(DesignConditions& dc, std::string_view bytes);
+
 }  // namespace
 
 const std::vector<DatEntry>& datLayout() {
@@ -197,6 +204,32 @@ std::string conditionsFileBytes(const DesignConditions& dc) {
   return out;
 }
 
+namespace {
+
+void restoreStoredValues(DesignConditions& dc, std::string_view bytes) {
+  LineReader in(bytes);
+  for (const DatEntry& e : datLayout()) {
+    const std::string name = entryName(e);
+    Control& c = dc.control(e.control);
+    switch (e.kind) {
+      case DatEntryKind::Index: c.index = readIndex(in, c); break;
+      case DatEntryKind::Text: c.text = in.next(name); break;
+      case DatEntryKind::EditState:
+        c.text = in.next(name);
+        c.colour = readColour(in, name);
+        c.enabled = in.next(name) == "TRUE";
+        break;
+      case DatEntryKind::CheckState:
+        c.checked = in.next(name) == "TRUE";
+        c.colour = readColour(in, name);
+        break;
+      case DatEntryKind::Cell: dc.setCell(e.control, e.col, e.row, in.next(name)); break;
+    }
+  }
+}
+
+}  // namespace
+
 void applyConditionsFile(DesignConditions& dc, std::string_view bytes) {
   LineReader in(bytes);
   for (const DatEntry& e : datLayout()) {
@@ -226,6 +259,7 @@ void applyConditionsFile(DesignConditions& dc, std::string_view bytes) {
       case DatEntryKind::Cell: dc.setCell(e.control, e.col, e.row, in.next(name)); break;
     }
   }
+  restoreStoredValues(dc, bytes);
 }
 
 }  // namespace kovrel

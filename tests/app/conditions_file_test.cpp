@@ -176,6 +176,26 @@ TEST_F(ConditionsFileTest, StoredValueReplacesTheRuleProposal) {
   EXPECT_EQ(dc.control("Edit1").colour, clWindow);
 }
 
+TEST_F(ConditionsFileTest, LaterRuleDoesNotUndoAStoredSurcharge) {
+  // Slope backfill, surcharge on the flat part, surcharge checked again by
+  // hand: a state the window allows.
+  s.conditions.clickIndex("TabControl1", 1);
+  s.conditions.setChecked("CheckBox1", true);
+  s.conditions.setText("Edit1", "7.5");
+  ASSERT_TRUE(saveConditions(s, path("slope.dat")));
+
+  // Loaded where "全面" was chosen: the file's "平坦部" line would drop the
+  // surcharge stored before it.
+  Session t;
+  startUp(t);
+  t.conditions.clickIndex("RadioGroup8", 1);
+  ASSERT_TRUE(loadConditions(t, path("slope.dat")));
+  EXPECT_TRUE(t.conditions.checked("CheckBox1"));
+  EXPECT_EQ(t.conditions.text("Edit1"), "7.5");
+  EXPECT_TRUE(t.conditions.control("Edit1").enabled);
+  expectSameStoredControls(s.conditions, t.conditions);
+}
+
 TEST_F(ConditionsFileTest, DesignStrengthMapsOnlyExactItems) {
   struct Case {
     const char* text;
