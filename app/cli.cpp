@@ -43,7 +43,8 @@ bool notAvailableYet(const std::string& option) {
 Options parse(const std::vector<std::string>& args, std::ostream& out, bool& done) {
   Options o;
   done = false;
-  if (args.empty()) o.summary = true;
+  // No option at all (at most a file to load): run it and print the summary.
+  if (args.empty() || (args.size() == 1 && (args[0].empty() || args[0][0] != '-'))) o.summary = true;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     auto value = [&]() -> const std::string& {
