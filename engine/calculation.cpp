@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "engine/input_checks.h"
+#include "engine/member_design.h"
 #include "engine/stability_pipeline.h"
 #include "results/report_writer.h"
 #include "results/results_window_setup.h"
@@ -69,10 +70,11 @@ RunStatus runCalculation(Session& session) {
 
     // 6. Member-design gate: with the resultant at or beyond B/3 there is no
     //    ground reaction to design the members for.
+    session.memberJudgements.clear();
     if (state->bearingState == 3) {
       clearMemberPages(results);
     } else {
-      // Member design of stem, toe, heel and key (not built yet).
+      designMembers(*state, session);
     }
 
     // 7-8. The state goes with this scope; the run ends on the first load page.

@@ -6,10 +6,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/messages.h"
 #include "conditions/design_conditions.h"
 #include "engine/calculation_state.h"
+#include "engine/member_judgement.h"
 #include "results/results_window.h"
 
 namespace kovrel {
@@ -23,6 +25,9 @@ struct Session {
   // The calculation state right after the stability pipeline of the last run,
   // before the member design reuses its fields; empty before the first run.
   std::unique_ptr<TAntei> stabilitySnapshot;
+  // Each designed member's judgement in the last run; empty when the member
+  // design did not run.
+  std::vector<MemberJudgement> memberJudgements;
 };
 
 }  // namespace kovrel
