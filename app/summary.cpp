@@ -1,5 +1,7 @@
 #include "app/summary.h"
 
+#include "results/number_picture.h"
+
 namespace kovrel {
 
 std::string summaryText(const Session& session) {
@@ -15,6 +17,10 @@ std::string summaryText(const Session& session) {
   // The judgement captions of the stability page, as the run left them.
   for (const char* box : {"GroupBox24", "GroupBox22", "GroupBox23", "GroupBox33"}) {
     out += session.results.groupBox(box).caption + "\n";
+  }
+  // Each designed member with its largest stress-to-allowable ratio.
+  for (const MemberJudgement& j : session.memberJudgements) {
+    out += j.member + ": " + (j.ok ? "OK" : "不可") + formatNumber(" (応力度比 0.000)", j.ratio) + "\n";
   }
   return out;
 }

@@ -20,10 +20,27 @@ RequiredSteel requiredSteel(double sigmaSa, double m, double d) {
     return r;
   }
   // f(x) = x^3 - 3d·x^2 - 6·M·15·(x - d)/σsa/b, scanned down from x = d
-  // (where it is -2d^3) to the first step where it turns positive.
+  // (where it is -2d^3) in 1 mm steps to the first step where it turns
+  // positive. On (0, d] f is negative throughout when M <= 0, and strictly
+  // decreasing with one root r when M > 0; the scan therefore starts a few
+  // steps above r instead of at d. The points d - k are the ones the full
+  // scan visits (each subtraction of 1 is exact), so the result is the same,
+  // and a very deep section cannot stall the run.
   const double k = 6.0 * m * kModularRatio / sigmaSa / kWidth;
+  auto f = [&](double x) { return x * x * x - 3.0 * d * x * x - k * (x - d); };
   double x = d;
-  while (x > 0 && x * x * x - 3.0 * d * x * x - k * (x - d) <= 0) x -= 1.0;
+  if (k > 0) {
+    double lo = 0, hi = d;  // f(lo) > 0 >= f(hi)
+    for (int i = 0; i < 200 && hi - lo > 0.5; ++i) {
+      const double mid = (lo + hi) / 2;
+      (f(mid) > 0 ? lo : hi) = mid;
+    }
+    const double skip = std::floor(d - hi) - 2.0;
+    if (skip > 0) x = d - skip;
+    while (x > 0 && f(x) <= 0) x -= 1.0;
+  } else {
+    x = d - std::ceil(d);
+  }
   r.x = x;
   r.as = m / sigmaSa / (d - x / 3.0);
   return r;

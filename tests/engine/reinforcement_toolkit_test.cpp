@@ -162,6 +162,25 @@ TEST(SectionDesign, RequiredSteelMatchesTheClassicalSection) {
   EXPECT_NEAR(r.as, m / sa / (d - lo / 3), 0.01 * r.as);
 }
 
+TEST(SectionDesign, RequiredSteelVisitsTheSameStepsAsTheFullScan) {
+  // The scan as written: every 1 mm step down from d.
+  auto fullScan = [](double sa, double m, double d) {
+    const double k = 6.0 * m * 15 / sa / 1000;
+    double x = d;
+    while (x > 0 && x * x * x - 3 * d * x * x - k * (x - d) <= 0) x -= 1.0;
+    return x;
+  };
+  for (double d : {0.3, 1.0, 99.99, 450.0, 689.123, 1234.5678, 7000.25}) {
+    for (double m : {-3e7, 0.0, 1.0, 1e6, 5e7, 3.3e8, 2e9, 1e11}) {
+      EXPECT_EQ(requiredSteel(160, m, d).x, fullScan(160, m, d)) << "d " << d << " M " << m;
+    }
+  }
+  // A section a kilometre deep is answered at once, not after a million steps.
+  RequiredSteel deep = requiredSteel(160, 1e8, 1e9);
+  EXPECT_TRUE(std::isfinite(deep.as));
+  EXPECT_GT(deep.x, 0);
+}
+
 TEST(SectionDesign, ZeroNegativeAndDegenerateMoments) {
   RequiredSteel zero = requiredSteel(160, 0, 600.4);
   EXPECT_EQ(zero.as, 0);
