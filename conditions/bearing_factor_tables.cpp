@@ -40,7 +40,11 @@ BearingFactorPage page(Factor f, const char* caption, const char* chartName, dou
   p.chart.name = chartName;
   p.chart.left = {yMin, yMax, ""};
   p.chart.bottom = {0, 50, ""};
-  p.chart.series = {Series{"Series1", "", clBlue, 9, {}}, Series{"Series2", "", clRed, 9, {}}};
+  p.chart.series.resize(2);
+  p.chart.series[0].name = "Series1";
+  p.chart.series[0].colour = clBlue;
+  p.chart.series[1].name = "Series2";
+  p.chart.series[1].colour = clRed;
   for (int col = 1; col <= 10; ++col) {
     p.grid.setCell(col, 0, formatNumber("φ#0.0", (col - 1) * 5.0));
   }
