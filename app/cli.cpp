@@ -3,8 +3,10 @@
 #include <ostream>
 #include <utility>
 
+#include "app/conditions_file.h"
 #include "app/json_export.h"
 #include "app/pdf_export.h"
+#include "app/reference_export.h"
 #include "app/start_up.h"
 #include "app/summary.h"
 #include "base/atomic_file.h"
@@ -25,6 +27,8 @@ struct Options {
   bool calculate = true;
   std::string jsonPath;
   std::string pdfPath;
+  std::string savePath;
+  std::string referencePath;
   bool summary = false;
 };
 
@@ -35,14 +39,14 @@ class UsageError : public std::runtime_error {
 
 // The outputs whose writers are not part of the program yet.
 bool notAvailableYet(const std::string& option) {
-  return option == "--text" || option == "--wmf" || option == "--svg" ||
-         option == "--save" || option == "--reference";
+  return option == "--text" || option == "--wmf" || option == "--svg";
 }
 
 Options parse(const std::vector<std::string>& args, std::ostream& out, bool& done) {
   Options o;
   done = false;
-  if (args.empty()) o.summary = true;
+  // No option at all (at most a file to load): run it and print the summary.
+  if (args.empty() || (args.size() == 1 && (args[0].empty() || args[0][0] != '-'))) o.summary = true;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     auto value = [&]() -> const std::string& {
@@ -68,6 +72,10 @@ Options parse(const std::vector<std::string>& args, std::ostream& out, bool& don
       o.jsonPath = value();
     } else if (a == "--pdf") {
       o.pdfPath = value();
+    } else if (a == "--save") {
+      o.savePath = value();
+    } else if (a == "--reference") {
+      o.referencePath = value();
     } else if (a == "--summary") {
       o.summary = true;
     } else if (notAvailableYet(a)) {
@@ -80,7 +88,6 @@ Options parse(const std::vector<std::string>& args, std::ostream& out, bool& don
       throw UsageError("more than one design-conditions file: " + a);
     }
   }
-  if (!o.datFile.empty()) throw UsageError("loading a design-conditions file is not available yet");
   return o;
 }
 
@@ -156,19 +163,26 @@ void writeOutput(const std::string& path, const std::string& bytes, std::ostream
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Options o;
   Session session;
+  bool loaded = true;
   try {
     bool done = false;
     o = parse(args, out, done);
     if (done) return kExitOk;
     startUp(session);
+    // A file that does not load leaves the start-up state; the run stops
+    // short of the calculation but still writes what was asked for.
+    if (!o.datFile.empty()) {
+      loaded = loadConditions(session, o.datFile);
+      if (!loaded) err << "kovrel-cli: " << session.messages.back().joined("\n") << "\n";
+    }
     for (const auto& [name, value] : o.sets) applySet(session.conditions, name, value);
   } catch (const UsageError& e) {
     err << "kovrel-cli: " << e.what() << "\n" << kUsage;
     return kExitUsage;
   }
 
-  int status = kExitOk;
-  if (o.calculate) {
+  int status = loaded ? kExitOk : kExitFile;
+  if (o.calculate && loaded) {
     switch (runCalculation(session)) {
       case RunStatus::Finished: break;
       case RunStatus::Blocked:
@@ -184,7 +198,14 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
   }
 
+  if (!o.savePath.empty() && !saveConditions(session, o.savePath)) {
+    err << "kovrel-cli: " << session.messages.back().joined("\n") << "\n";
+    status = kExitFile;
+  }
   try {
+    if (!o.referencePath.empty()) {
+      writeOutput(o.referencePath, referenceTablesAsJson(session.conditions), out);
+    }
     if (!o.jsonPath.empty()) writeOutput(o.jsonPath, resultsAsJson(session), out);
     if (!o.pdfPath.empty()) exportPdf(session, o.pdfPath);
   } catch (const FileError& e) {

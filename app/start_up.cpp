@@ -1,11 +1,39 @@
 #include "app/start_up.h"
 
+#include "app/wall_type_layout.h"
+#include "conditions/allowable_stresses.h"
+#include "conditions/window_rules.h"
+#include "conditions/window_setup.h"
+
 namespace kovrel {
+
+WindowRuleLinks windowRuleLinks(Session* session) {
+  WindowRuleLinks links;
+  if (session) {
+    links.wallTypeLayout = [session](const DesignConditions& dc) {
+      applyWallTypeLayout(dc, session->mainWindow, session->results, session->designWindow);
+    };
+  }
+  // A click in the allowable-stresses window recomputes its five values.
+  links.allowableStresses = [](DesignConditions& dc) { recomputeAllowableStresses(dc); };
+  return links;
+}
+
+void installWindowRules(Session& session) {
+  session.conditions.setRuleHook(windowRulesHook(session.designWindow, windowRuleLinks(&session)));
+}
+
+void applySessionLayout(Session& session) {
+  applyWallTypeLayout(session.conditions, session.mainWindow, session.results,
+                      session.designWindow);
+}
 
 void startUp(Session& session) {
   session.currentFileName.clear();
-  // The window rules and their start-up set-up join here when they are built;
-  // until then the controls keep their initial values.
+  installWindowRules(session);
+  session.designWindow.visible = true;
+  setUpDesignWindow(session.conditions, session.designWindow);
+  applySessionLayout(session);
 }
 
 }  // namespace kovrel

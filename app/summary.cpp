@@ -1,6 +1,7 @@
 #include "app/summary.h"
 
 #include "app/stability_summary.h"
+#include "results/number_picture.h"
 
 namespace kovrel {
 
@@ -20,6 +21,10 @@ std::string summaryText(const Session& session) {
   for (int i = 0; i < 4; ++i) {
     out += session.results.groupBox(boxes[i]).caption +
            stabilityGoverningNumbers(*session.stabilitySnapshot, dc, i + 1) + "\n";
+  }
+  // Each designed member with its largest stress-to-allowable ratio.
+  for (const MemberJudgement& j : session.memberJudgements) {
+    out += j.member + ": " + (j.ok ? "OK" : "不可") + formatNumber(" (応力度比 0.000)", j.ratio) + "\n";
   }
   return out;
 }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "engine/input_checks.h"
+#include "engine/member_design.h"
 #include "engine/stability_pipeline.h"
 #include "results/report_writer.h"
 #include "results/results_window_setup.h"
@@ -18,12 +19,12 @@ void addConversionError(Session& session, const ConversionError& e) {
 }
 
 // Without a ground reaction the member pages would show an earlier run's
-// results: clear them explicitly.
+// results: clear them explicitly, the anchorage notes (ListBox22) included.
 void clearMemberPages(ResultsWindow& r) {
   const char* targets[] = {"ListBox8",  "ListBox19", "ListBox14", "Chart10",   "ListBox18",
-                           "Chart6",    "Chart9",    "ListBox9",  "ListBox15", "Chart2",
-                           "ListBox11", "ListBox16", "Chart7",    "ListBox13", "ListBox17",
-                           "Chart8"};
+                           "ListBox22", "Chart6",    "Chart9",    "ListBox9",  "ListBox15",
+                           "Chart2",    "ListBox11", "ListBox16", "Chart7",    "ListBox13",
+                           "ListBox17", "Chart8"};
   for (const char* name : targets) {
     std::string_view n(name);
     if (n.rfind("Chart", 0) == 0) {
@@ -69,10 +70,11 @@ RunStatus runCalculation(Session& session) {
 
     // 6. Member-design gate: with the resultant at or beyond B/3 there is no
     //    ground reaction to design the members for.
+    session.memberJudgements.clear();
     if (state->bearingState == 3) {
       clearMemberPages(results);
     } else {
-      // Member design of stem, toe, heel and key (not built yet).
+      designMembers(*state, session);
     }
 
     // 7-8. The state goes with this scope; the run ends on the first load page.

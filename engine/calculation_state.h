@@ -240,7 +240,25 @@
 
 // Member design: section forces, bars, stresses and judgements of stem, toe,
 // heel and key, and the allowable values of the section last checked.
-#define KOVREL_TANTEI_MEMBER_FIELDS(F, A)
+#define KOVREL_TANTEI_MEMBER_FIELDS(F, A)                                               \
+  F(double, concreteStress)                                                             \
+  F(double, steelStress)                                                                \
+  F(double, meanShearStress)                                                            \
+  F(double, stemCe)                                                                     \
+  F(double, stemCpt)                                                                    \
+  F(double, stemAllowableShear)                                                         \
+  F(double, toeCe)                                                                      \
+  F(double, toeCpt)                                                                     \
+  F(double, toeCdc)                                                                     \
+  F(double, toeAllowableShear)                                                          \
+  F(double, heelCe)                                                                     \
+  F(double, heelCpt)                                                                    \
+  F(double, heelCdc)                                                                    \
+  F(double, heelAllowableShear)                                                         \
+  F(double, keyCe)                                                                      \
+  F(double, keyCpt)                                                                     \
+  F(double, keyCdc)                                                                     \
+  F(double, keyAllowableShear)
 
 #define KOVREL_DECLARE_FIELD(type, name) type name{};
 #define KOVREL_DECLARE_ARRAY(type, name, count) std::array<type, count> name{};

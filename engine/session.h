@@ -6,10 +6,14 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "app/main_window_layout.h"
 #include "base/messages.h"
 #include "conditions/design_conditions.h"
+#include "conditions/design_window.h"
 #include "engine/calculation_state.h"
+#include "engine/member_judgement.h"
 #include "results/results_window.h"
 
 namespace kovrel {
@@ -23,6 +27,13 @@ struct Session {
   // The calculation state right after the stability pipeline of the last run,
   // before the member design reuses its fields; empty before the first run.
   std::unique_ptr<TAntei> stabilitySnapshot;
+  // Each designed member's judgement in the last run; empty when the member
+  // design did not run.
+  std::vector<MemberJudgement> memberJudgements;
+  // What the design-conditions window shows beyond its stored controls, and
+  // the main window's menu items that follow the wall type.
+  DesignWindow designWindow;
+  MainWindowLayout mainWindow;
 };
 
 }  // namespace kovrel

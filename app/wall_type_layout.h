@@ -1,0 +1,15 @@
+#pragma once
+// Adapts the menus, the base-slab report page headings and numbers and the
+// result pages to the wall type (inverted T or L) and to the shear key.
+
+#include "app/main_window_layout.h"
+#include "conditions/design_conditions.h"
+#include "conditions/design_window.h"
+#include "results/results_window.h"
+
+namespace kovrel {
+
+void applyWallTypeLayout(const DesignConditions& dc, MainWindowLayout& menus,
+                         ResultsWindow& results, DesignWindow& window);
+
+}  // namespace kovrel
