@@ -35,7 +35,11 @@ double bearingFactorNc(double tanTheta, double phi) {
   const double T = std::fabs(tanTheta);
   if (phi < kZero) return T < kZero ? kNcVertical : kBearingFactorOutOfRange;
   const Factors f(phi);
-  if (T < kZero) return (f.nqVertical() - 1.0) / f.t;
+  if (T < kZero) {
+    // φ of 90° or more has no factor: out of range rather than infinite.
+    const double nc = (f.nqVertical() - 1.0) / f.t;
+    return std::isfinite(nc) ? nc : kBearingFactorOutOfRange;
+  }
 
   // The root of g lies between ω0 and the first 2° step where g turns
   // negative. For steep inclinations g never turns: the bracket is bounded
@@ -71,7 +75,9 @@ double bearingFactorNc(double tanTheta, double phi) {
   return std::isfinite(nc) ? nc : kBearingFactorOutOfRange;
 }
 
-NqResult bearingFactorNq(int mode, double phi, double tanTheta, double q, double c2) {
+namespace {
+
+NqResult nqUnchecked(int mode, double phi, double tanTheta, double q, double c2) {
   const double T = std::fabs(tanTheta);
   const double theta = std::atan(T);
   if (phi < kZero && T < kZero) return {1.0, kPi / 4};
@@ -90,6 +96,14 @@ NqResult bearingFactorNq(int mode, double phi, double tanTheta, double q, double
   const double R =
       std::fabs((F * f.q(w) + f.q(w) / f.t) / (F * f.nq(w) + (f.nq(w) - 1.0) / f.t));
   return {T < R ? f.nq(w) : kBearingFactorOutOfRange, w};
+}
+
+}  // namespace
+
+NqResult bearingFactorNq(int mode, double phi, double tanTheta, double q, double c2) {
+  NqResult r = nqUnchecked(mode, phi, tanTheta, q, c2);
+  if (!std::isfinite(r.value)) r.value = kBearingFactorOutOfRange;
+  return r;
 }
 
 double bearingFactorNgamma(int phiDegrees, double tanTheta) {

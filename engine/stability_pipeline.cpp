@@ -4,11 +4,18 @@
 
 #include "engine/design_loader.h"
 #include "engine/load_assembly.h"
+#include "engine/member_loads.h"
 #include "engine/passive_pressure.h"
 #include "engine/self_weight.h"
 #include "engine/stability_checks.h"
 #include "engine/trial_wedge.h"
 #include "engine/water_pressure.h"
+#include "results/design_conditions_report.h"
+#include "results/load_diagram.h"
+#include "results/load_list.h"
+#include "results/load_report.h"
+#include "results/self_weight_report.h"
+#include "results/stability_report.h"
 
 namespace kovrel {
 
@@ -45,8 +52,6 @@ void runStabilityPipeline(TAntei& s, Session& session) {
   const double slipRun = std::cos(s.slipAngle) * s.slipLength;
   const double dSlip = slipRun + (s.outlineX[9] - s.outlineX[5]);
   const double xSlipTop = slipRun + s.outlineX[9];
-  (void)dSlip;
-  (void)xSlipTop;
 
   // 8. Lever arms of the backfill and the surcharge in the load list.
   s.backfillXcopy = s.backfillX;
@@ -65,7 +70,8 @@ void runStabilityPipeline(TAntei& s, Session& session) {
 
   // 14. Ultimate bearing capacity.
   computeUltimateBearing(s, dc.readDouble("ComboBox18"));
-  // 15. Member-design loads from the stability result (not built yet).
+  // 15. Member-design loads from the stability result.
+  computeMemberLoads(s);
 
   // 16. Sliding: required safety factor, then the check. The key forces are
   //     the key design's business; it computes them again.
@@ -73,7 +79,16 @@ void runStabilityPipeline(TAntei& s, Session& session) {
   computeReactionWidth(s);
   computeSliding(s, dc.index("RadioGroup2") == 1);
 
-  // 17. Report pages and figures (not built yet).
+  // 17. Report pages and figures: design conditions and contents, self
+  //     weight II-1 and II-2, earth pressure and other loads II-3, the load
+  //     list, stability III-1 with the load summary.
+  writeDesignConditionsReport(s, dc, results, session.currentFileName, dSlip);
+  writeSelfWeightReports(s, dc, results);
+  writeLoadReport(s, dc, results);
+  writeLoadList(s, results);
+  writeStabilityReport(s, dc, results);
+  //     Load diagram III-2.
+  drawLoadDiagram(s, dc, results, xSlipTop, face.h, dSlip);
 }
 
 }  // namespace kovrel

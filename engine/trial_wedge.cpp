@@ -48,7 +48,8 @@ int wedgeCaseFor(const TPa& s, int shape, double omega) {
 
 // Wedge polygon, crack depth, slip length, widths and weights for the current
 // wedgeCase. Returns false when the slip line never meets the ground surface
-// (ω not steeper than the slope): the wedge is unbounded and carries nothing.
+// (ω not above the horizontal or not steeper than the slope): the wedge is
+// unbounded and carries nothing.
 bool wedgeGeometry(TPa& s, double alpha, double omega) {
   const double h = s.wedgeFaceHeight;
   const double b = s.wedgeEmbankAbove;
@@ -62,6 +63,10 @@ bool wedgeGeometry(TPa& s, double alpha, double omega) {
   s.widthOnFlat = 0;
   s.crackDepth = 0;
   s.slipLength = 0;
+  s.waterUplift = 0;
+  // A slip line not rising above the horizontal (a backfill with φ = 0 starts
+  // the search there) never reaches the surface either.
+  if (!(std::sin(omega) > 1e-12)) return false;
   s.waterUplift = s.wedgeWaterForce / tanW;
 
   // Surcharge intensities that hold the crack closed, kN/m2.
@@ -132,6 +137,19 @@ bool wedgeGeometry(TPa& s, double alpha, double omega) {
 
 }  // namespace
 
+int setUpWedgeFace(TPa& s, int faceKind, int shape, double b, double h) {
+  shape = searchShape(s, shape);
+  double crest = 0;
+  if (shape == 3) {
+    const double t = b / std::tan(s.slopeAngle) - h * std::tan(faceAngle(s, faceKind));
+    crest = t != 0 ? std::atan((h + b) / t) : 0.0;
+  }
+  s.wedgeEmbankAbove = b;
+  s.wedgeFaceHeight = h;
+  s.wedgeCrestAngle = crest;
+  return shape;
+}
+
 double faceAngle(const TTeisu& s, int faceKind) { return faceKind == 1 ? 0.0 : s.wallFaceAngle; }
 
 VirtualBackFace virtualBackFace(const TTeisu& s) {
@@ -173,15 +191,7 @@ void trialWedge(TPa& s, const WedgeSettings& settings, int faceKind, int shape, 
   // 1-2. Face, shape and the angle from the face foot to the embankment crest.
   s.earthForce = 0;
   const double alpha = faceAngle(s, faceKind);
-  shape = searchShape(s, shape);
-  double crest = 0;
-  if (shape == 3) {
-    const double t = b / std::tan(s.slopeAngle) - h * std::tan(alpha);
-    crest = t != 0 ? std::atan((h + b) / t) : 0.0;
-  }
-  s.wedgeEmbankAbove = b;
-  s.wedgeFaceHeight = h;
-  s.wedgeCrestAngle = crest;
+  shape = setUpWedgeFace(s, faceKind, shape, b, h);
 
   // 3. Water pressure on the face, which also lifts the wedge.
   waterPressure(s, top, h);

@@ -31,6 +31,11 @@ void trialWedge(TPa& state, const WedgeSettings& settings, int faceKind, int sha
 // length, widths and weights. Allocates nothing.
 double wedgeForce(TPa& state, const WedgeSettings& settings, int faceKind, int shape, double omega);
 
+// Sets up the face for wedgeForce without searching: the shape as searched
+// (an embankment without slope is flat ground), b, h and the crest angle.
+// Returns that shape.
+int setUpWedgeFace(TPa& state, int faceKind, int shape, double b, double h);
+
 // Face angle α (rad) for a face kind.
 double faceAngle(const TTeisu& state, int faceKind);
 

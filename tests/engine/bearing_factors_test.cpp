@@ -83,3 +83,16 @@ TEST(BearingFactors, NegativeInclinationActsAsItsAbsoluteValueExceptInThePolynom
 
 }  // namespace
 }  // namespace kovrel
+
+namespace kovrel {
+namespace {
+
+TEST(BearingFactors, NinetyDegreesIsOutOfRangeNotInfinite) {
+  const double phi = std::numbers::pi / 2;
+  EXPECT_EQ(bearingFactorNc(0, phi), -9.0);
+  EXPECT_EQ(bearingFactorNq(0, phi, 0, 0, 0).value, -9.0);
+  EXPECT_TRUE(std::isfinite(bearingFactorNgamma(90, 0)));
+}
+
+}  // namespace
+}  // namespace kovrel

@@ -214,3 +214,33 @@ TEST(HeelSoilLoads, SurchargeRows) {
 
 }  // namespace
 }  // namespace kovrel
+
+namespace kovrel {
+namespace {
+
+// A low embankment whose slope ends before the stem's rear foot: the surface
+// points over the rear batter and the heel section lie above the embankment
+// top and KS_M, KS_S cross themselves. The program keeps the coordinate
+// method's signed area for them.
+TEST(LoadItems, SelfCrossingBackfillKeepsTheSignedArea) {
+  DesignConditions dc;
+  dc.setIndex("TabControl1", 2);
+  dc.setText("ComboBox1", "1.5");
+  dc.setText("Edit28", "100");  // slope run 0.15 < rear batter 0.258
+  TAntei s = test::loadedState(dc);
+  for (const auto& [item, ids] :
+       {std::pair{"KS_M", std::vector<int>{6, 21, 22, 23, 8, 7, 6}},
+        std::pair{"KS_S", std::vector<int>{33, 35, 37, 23, 8, 33}}}) {
+    SCOPED_TRACE(item);
+    std::vector<std::pair<double, double>> pts;
+    for (int i : ids) pts.emplace_back(s.outlineX[i], s.outlineY[i]);
+    const ItemProperties p = itemProperties(s, item);
+    EXPECT_NEAR(p.area, test::shoelace(pts).area, 1e-12);
+    heelSoilLoads(s, item, true);
+    EXPECT_NEAR(s.backfillWeight, p.area * 20, 1e-9);
+    EXPECT_TRUE(std::isfinite(s.backfillX) && std::isfinite(s.surchargeArm));
+  }
+}
+
+}  // namespace
+}  // namespace kovrel

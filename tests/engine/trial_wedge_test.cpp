@@ -216,3 +216,31 @@ TEST(WallFriction, SeismicFrictionStaysFiniteBeyondTheFrictionAngle) {
 
 }  // namespace
 }  // namespace kovrel
+
+namespace kovrel {
+namespace {
+
+// Entries a professional tool must survive: a frictionless clay backfill,
+// no unit weight, water against a frictionless backfill.
+TEST(TrialWedge, DegenerateBackfillsGiveFiniteResults) {
+  struct Case {
+    double phiDeg, c, gamma;
+    bool water;
+  };
+  for (Case k : {Case{0, 10, 18, false}, Case{0, 0, 18, true}, Case{30, 0, 0, false},
+                 Case{0, 0, 0, true}}) {
+    TPa s = backfill(k.phiDeg, k.c);
+    s.gammaS = k.gamma;
+    s.waterOn = k.water;
+    s.waterDepth = 2;
+    trialWedge(s, {true, 0}, 1, 1, 0, 5, 5);
+    for (double v : {s.earthForce, s.earthForceH, s.earthForceV, s.earthCoeff, s.earthArmY,
+                     s.slipAngle, s.slipLength, s.crackDepth, s.reportWeightNet,
+                     s.reportUplift, s.wedgeWeightTotal, s.waterUplift}) {
+      EXPECT_TRUE(std::isfinite(v)) << "phi " << k.phiDeg << " c " << k.c << " gamma " << k.gamma;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kovrel
