@@ -14,21 +14,21 @@ void passivePressure(TTeisu& s) {
 
   // 1. Coefficient: Rankine in the normal case, the seismic form otherwise.
   double kp;
-  bool defined = true;
+  int undefined = 0;  // 1: θ > φ, 2: any other coefficient without a finite value
   if (s.loadCase == 0) {
     kp = (1 + sinPhi) / (1 - sinPhi);
   } else {
     const double th = s.seismicAngle;
     const double radicand = sinPhi * std::sin(phi - th) / std::cos(-th);
-    if (radicand < 0) defined = false;
+    if (radicand < 0) undefined = 1;
     const double root = 1 - std::sqrt(std::max(0.0, radicand));
     kp = std::pow(std::cos(phi - th), 2) / (std::cos(th) * std::cos(-th) * root * root);
   }
-  if (!std::isfinite(kp) || kp < 0) defined = false;
-  if (!defined) {
+  if (!undefined && (!std::isfinite(kp) || kp < 0)) undefined = 2;
+  if (undefined) {
     s.kp = 0;
     s.passiveForce = 0;
-    s.kpUndefined = 1;
+    s.kpUndefined = undefined;
     return;
   }
   s.kp = kp;

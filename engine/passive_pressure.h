@@ -7,9 +7,9 @@
 namespace kovrel {
 
 // When the seismic coefficient has no real value (θ > φ puts a negative
-// number under the root) or any coefficient is not finite, the passive
-// resistance is not counted: kp = passiveForce = 0 and kpUndefined = 1, which
-// the report states. Leaving out a resistance errs on the safe side.
+// number under the root; kpUndefined = 1) or any coefficient is not finite
+// (kpUndefined = 2), the passive resistance is not counted: kp = passiveForce
+// = 0, and the report states why. Leaving out a resistance errs on the safe side.
 void passivePressure(TTeisu& state);
 
 }  // namespace kovrel

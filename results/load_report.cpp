@@ -128,8 +128,10 @@ void writeOtherLoads(const TAntei& s, const DesignConditions& dc, ListBox& box) 
       appendLine(box, "                   cos(-θ)");
     }
     // Without a real coefficient the resistance is left out, and said so.
-    if (s.kpUndefined) {
+    if (s.kpUndefined == 1) {
       appendLine(box, "    (θ＞φのためKpが求まらないので、受働土圧は考慮しない)");
+    } else if (s.kpUndefined) {
+      appendLine(box, "    (Kpが求まらないので、受働土圧は考慮しない)");
     }
   }
 

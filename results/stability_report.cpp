@@ -221,6 +221,10 @@ const char* verticalBearing(const TAntei& s, const DesignConditions& dc, ListBox
   text(box, "    β(基礎の形状係数=1-0.4･Be/L)　　　　　　　　=", "0.00", s.shapeBeta);
   line(box, "    　Ｌ(ブロック長:伸縮目地間隔)　　　　　　　　=0.000m", s.blockLengthBearing);
   appendLine(box, "　　　　　　　　　　　　　　(Be/L>1の場合は,Be/L =1 とする)");
+  // Without a block length the wall counts as long: say so next to L = 0.
+  if (!(s.blockLengthBearing > 0)) {
+    appendLine(box, "　　　　　　　　　　　　　　(L≦0のため,Be/L =1 とする)");
+  }
   text(box, "    κ(根入れ効果に対する割増し係数=1+0.3･Df'/Be)=", "0.000", s.depthFactor);
   appendLine(box, "    Nc,Nq,Nγ(荷重の傾斜を考慮した支持力係数)");
   appendLine(box, "      地盤の剪断抵抗角φおよび荷重の傾斜(tanθ)から求められる。");

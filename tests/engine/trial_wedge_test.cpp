@@ -244,3 +244,69 @@ TEST(TrialWedge, DegenerateBackfillsGiveFiniteResults) {
 
 }  // namespace
 }  // namespace kovrel
+
+namespace kovrel {
+namespace {
+
+TEST(WallFriction, TableByCombinationFaceAndShape) {
+  struct Case {
+    const char* what;
+    int combination, faceKind, shape, ratioItem;
+    double betaDeg, thetaDeg;
+    double expectedDeg;  // NaN: the seismic δE(β) computed below
+  };
+  const double phiDeg = 30;
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const Case cases[] = {
+      {"stem 2/3", 0, 0, 1, 0, 0, 0, 20},
+      {"stem 1/2", 0, 2, 2, 1, 20, 0, 15},
+      {"stem seismic", 2, 0, 1, 0, 0, 10, 15},
+      {"virtual flat", 0, 1, 1, 0, 0, 0, 0},
+      {"virtual slope", 1, 1, 2, 0, 20, 0, 20},
+      {"virtual slope steeper than phi", 0, 1, 2, 0, 35, 0, 30},
+      {"seismic slope beyond phi", 4, 1, 2, 0, 25, 6, 30},
+      {"seismic slope", 4, 1, 2, 0, 10, 6, nan},
+  };
+  for (const Case& c : cases) {
+    TPa s;
+    s.phiBackfill = phiDeg * kDeg;
+    s.seismicCombination = c.combination;
+    s.slopeAngle = c.betaDeg * kDeg;
+    s.seismicAngle = c.thetaDeg * kDeg;
+    const double delta = wallFrictionAngle(s, {false, c.ratioItem}, c.faceKind, c.shape, 1.0, 0, 5);
+    const double expected = std::isnan(c.expectedDeg)
+                                ? seismicWallFriction(c.betaDeg * kDeg, phiDeg * kDeg, c.thetaDeg * kDeg)
+                                : c.expectedDeg * kDeg;
+    EXPECT_NEAR(delta, expected, 1e-12) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace kovrel
+
+namespace kovrel {
+namespace {
+
+TEST(VirtualBackFace, HeightAndEmbankmentAboveByShape) {
+  TTeisu s;
+  s.outlineX[5] = 1.7;
+  s.outlineX[9] = 5.7;  // 4 m from the stem top to the virtual back face
+  s.outlineY[5] = 8;
+  s.outlineY[23] = 9.2;
+  s.embankHeight = 2;
+  struct Case {
+    int shape;
+    double slopeRun, b, h;
+  };
+  for (Case c : {Case{1, 0, 0, 9.2}, Case{2, 0, 0, 9.2}, Case{3, 4, 0, 10},  // slope ends above the heel
+                 Case{3, 5, 0.8, 9.2}}) {                                     // slope runs past it
+    s.backfillShape = c.shape;
+    s.slopeRun = c.slopeRun;
+    const VirtualBackFace f = virtualBackFace(s);
+    EXPECT_NEAR(f.b, c.b, 1e-12) << "shape " << c.shape << " run " << c.slopeRun;
+    EXPECT_NEAR(f.h, c.h, 1e-12) << "shape " << c.shape << " run " << c.slopeRun;
+  }
+}
+
+}  // namespace
+}  // namespace kovrel

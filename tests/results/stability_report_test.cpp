@@ -212,6 +212,8 @@ TEST(StabilityReport, DegenerateResultsReadAsClearNo) {
       }
     }
     const auto& l23 = session.results.listBox("ListBox23").lines;
+    EXPECT_NE(std::find(l23.begin(), l23.end(), "　　　　　　　　　　　　　　(L≦0のため,Be/L =1 とする)"),
+              l23.end());
     EXPECT_EQ(l23[l23.size() - 2], "  有効載荷幅(Be)が0以下のため、鉛直支持力の照査ができません。");
     EXPECT_EQ(session.results.groupBox("GroupBox33").caption, "4.鉛直支持力の照査( NO )");
     EXPECT_TRUE(session.results.listBox("ListBox12").lines.empty());
