@@ -155,6 +155,23 @@ TEST(StemWall, CutOffLengthsAndTheDoubledPitch) {
             "     Lo(定着長)=Max(L1+35φ,L2)=" + formatNumber("0.000m", r.anchorage.lo));
 }
 
+TEST(StemWall, BarsGivenHeavyEnoughEndBothLengthsAtTheFixedEnd) {
+  // D51 at 50 mm (40,540 mm2): half of it already carries the fixed end, so
+  // L1 = L2 = 0 and Lo is the anchorage length 35φ alone.
+  StemFixture f;
+  f.state = TAntei{};
+  loadDesignConditions(f.state, f.dc, f.results);
+  StemPressure p{wedgeSettingsFrom(f.dc), 1, 0, 0};
+  StemDesign r = designStem(f.state, p, BarSetting{3, 1, 13});
+  EXPECT_EQ(r.bars.diameter, 51);
+  EXPECT_EQ(r.bars.pitch, 50);
+  EXPECT_EQ(r.anchorage.l1, 0);
+  EXPECT_EQ(r.anchorage.l2, 0);
+  EXPECT_NEAR(r.anchorage.lo, 35 * 51 / 1000.0, 1e-12);
+  writeAnchorageReport(f.results, f.state, r);
+  EXPECT_EQ(f.lines("ListBox18")[17], "      (1)式を反復計算し解[ y=7.100m]を得る。");
+}
+
 TEST(StemWall, BackCalculatedCoefficientAboveTheFixedEnd) {
   StemFixture f;
   f.run();
