@@ -16,7 +16,10 @@ TEST(Summary, StabilityJudgementsWithTheirGoverningNumbers) {
             "1.滑動に対する安定( OK )  Fs=2.54 (必要 1.50)\n"
             "2.転倒に対する安定( OK )  |e|=0.118m (許容 B/6=0.967m)\n"
             "3.支持力に対する安定( OK )  q1=159.91kN/m2 q2=125.05kN/m2 (qa=300.00kN/m2)\n"
-            "4.鉛直支持力の照査( OK )  Vo/Be=148.54kN/m2 (qu/n=263.91kN/m2)\n");
+            "4.鉛直支持力の照査( OK )  Vo/Be=148.54kN/m2 (qu/n=263.91kN/m2)\n"
+            "たて壁: OK (応力度比 0.998)\n"
+            "つま先版: OK (応力度比 0.735)\n"
+            "かかと版: OK (応力度比 0.996)\n");
 }
 
 TEST(Summary, WithoutAGroundReaction) {

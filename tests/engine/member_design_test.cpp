@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/summary.h"
 #include "conditions/allowable_stresses.h"
@@ -68,6 +70,32 @@ TEST(MemberDesign, DefaultWallWritesEveryMemberPage) {
     const StringGrid& g = r.grid(name);
     EXPECT_EQ(g.cell(0, 0), "断面力");
     EXPECT_NE(g.cell(3, g.rowCount() - 1), "---") << name;
+  }
+  // The slab force tables without buoyancy: every cell that carries a value.
+  struct Cells {
+    const char* grid;
+    std::vector<std::pair<int, int>> cells;  // (column, row)
+  };
+  const Cells filled[] = {
+      {"StringGrid8", {{3, 1}, {1, 2}, {2, 2}, {3, 2}, {3, 3}}},
+      {"StringGrid13", {{3, 1}, {4, 1}, {5, 1}, {1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2},
+                        {3, 3}, {4, 3}, {5, 3}}},
+      {"StringGrid9", {{1, 1}, {2, 1}, {3, 1}, {3, 2}, {3, 3}, {1, 4}, {2, 4}, {3, 4},
+                       {1, 5}, {2, 5}, {3, 5}, {3, 6}}},
+      {"StringGrid14", {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {3, 2}, {4, 2}, {5, 2},
+                        {3, 3}, {4, 3}, {5, 3}, {1, 4}, {2, 4}, {3, 4}, {4, 4}, {5, 4},
+                        {1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}, {3, 6}, {4, 6}, {5, 6}}},
+  };
+  for (const Cells& c : filled) {
+    for (auto [col, row] : c.cells) {
+      const std::string& text = r.grid(c.grid).cell(col, row);
+      EXPECT_NE(text, "---") << c.grid << " (" << col << "," << row << ")";
+      EXPECT_FALSE(text.empty()) << c.grid << " (" << col << "," << row << ")";
+    }
+  }
+  for (int row = 6; row <= 8; ++row) {
+    EXPECT_NE(r.grid("StringGrid3").cell(2, row), "---") << row;
+    EXPECT_NE(r.grid("StringGrid11").cell(2, row), "---") << row;
   }
   EXPECT_EQ(r.listBox("ListBox9").lines[0], "つま先版の設計");
   EXPECT_EQ(r.listBox("ListBox13").lines[5], "　　　=0.00kN");  // no key

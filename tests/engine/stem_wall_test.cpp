@@ -155,6 +155,44 @@ TEST(StemWall, CutOffLengthsAndTheDoubledPitch) {
             "     Lo(定着長)=Max(L1+35φ,L2)=" + formatNumber("0.000m", r.anchorage.lo));
 }
 
+TEST(StemWall, BarsGivenHeavyEnoughEndBothLengthsAtTheFixedEnd) {
+  // D51 at 50 mm (40,540 mm2): half of it already carries the fixed end, so
+  // L1 = L2 = 0 and Lo is the anchorage length 35φ alone.
+  StemFixture f;
+  f.state = TAntei{};
+  loadDesignConditions(f.state, f.dc, f.results);
+  StemPressure p{wedgeSettingsFrom(f.dc), 1, 0, 0};
+  StemDesign r = designStem(f.state, p, BarSetting{3, 1, 13});
+  EXPECT_EQ(r.bars.diameter, 51);
+  EXPECT_EQ(r.bars.pitch, 50);
+  EXPECT_EQ(r.anchorage.l1, 0);
+  EXPECT_EQ(r.anchorage.l2, 0);
+  EXPECT_NEAR(r.anchorage.lo, 35 * 51 / 1000.0, 1e-12);
+  writeAnchorageReport(f.results, f.state, r);
+  EXPECT_EQ(f.lines("ListBox18")[17], "      (1)式を反復計算し解[ y=7.100m]を得る。");
+}
+
+TEST(StemWall, BackCalculatedCoefficientAboveTheFixedEnd) {
+  StemFixture f;
+  f.run();
+  const TAntei& s = f.state;
+  const StemDesign& r = f.design;
+  const double kh = r.pressure.fixedEndKh;
+  ASSERT_GT(kh, 0);
+  // The fixed-end column is the wedge's; the others follow Kh of that wedge:
+  // Pe = z^2·γs·Kh/2 plus Pq = z·Kh·(q + snow) when the surcharge is separate.
+  EXPECT_NEAR(r.columns[0].forces.earthH, r.wedgePa * std::cos(r.wedgeDelta + s.wallFaceAngle),
+              1e-6 * r.columns[0].forces.earthH);
+  for (int i = 1; i < 4; ++i) {
+    const double z = std::max(0.0, r.columns[std::size_t(i)].forces.depth - r.pressure.fixedEndHc);
+    const double pe = z * z * s.gammaS * kh / 2;
+    const double pq = s.surchargeMode == 1 ? z * kh * (s.surcharge + s.snowOnFlat) : 0.0;
+    EXPECT_NEAR(r.columns[std::size_t(i)].forces.earthH, pe + pq, 1e-9) << "section " << i;
+    EXPECT_NEAR(r.columns[std::size_t(i)].forces.earthArm, (z * pe / 3 + z * pq / 2) / (pe + pq),
+                1e-9);
+  }
+}
+
 TEST(StemWall, SeismicWaterAndTheTrialWedgeMethod) {
   StemFixture f;
   f.dc.setIndex("RadioGroup5", 1);
