@@ -103,7 +103,7 @@ class Renderer {
     canvas_.begin(width_, height_);
     layOut();
     drawTitle();
-    if (chart_.axesVisible) drawAxes();
+    if (drawAxes_) drawAxes();
     for (const Series& s : chart_.series) drawLines(s);
     for (const Series& s : chart_.series) drawLabels(s);
     canvas_.end();
@@ -114,7 +114,8 @@ class Renderer {
     double top = kPadding;
     if (!chart_.title.empty()) top += kTitlePx + 6;
     Rect plot{kPadding, top, width_ - kPadding, height_ - kPadding};
-    if (chart_.axesVisible) {
+    drawAxes_ = chart_.axesVisible;
+    if (drawAxes_) {
       xStep_ = tickStep(x_, (width_ - 60) / 50.0);
       yStep_ = tickStep(y_, (height_ - 40) / 40.0);
       xPicture_ = tickPicture(xStep_);
@@ -130,9 +131,16 @@ class Renderer {
       // Half a tick label stays free on the right for the last x label.
       plot.right -= kTickPx;
     }
-    // A frame too small for its margins still gets a plot area of one pixel.
-    if (plot.right <= plot.left) plot.right = plot.left + 1;
-    if (plot.bottom <= plot.top) plot.bottom = plot.top + 1;
+    // A frame too small for the axes' margins shows the series alone, and
+    // the plot area always stays inside the frame.
+    if (drawAxes_ && (plot.width() < 20 || plot.height() < 20)) {
+      drawAxes_ = false;
+      plot = Rect{kPadding, top, width_ - kPadding, height_ - kPadding};
+    }
+    plot.left = std::clamp(plot.left, 0.0, width_ - 1.0);
+    plot.right = std::clamp(plot.right, plot.left + 1, double(width_));
+    plot.top = std::clamp(plot.top, 0.0, height_ - 1.0);
+    plot.bottom = std::clamp(plot.bottom, plot.top + 1, double(height_));
     plot_ = plot;
   }
 
@@ -270,6 +278,7 @@ class Renderer {
   int width_ = 0, height_ = 0;
   Range x_{0, 1}, y_{0, 1};
   Rect plot_{0, 0, 1, 1};
+  bool drawAxes_ = true;
   double xStep_ = 1, yStep_ = 1;
   std::string xPicture_, yPicture_;
   std::vector<CanvasPoint> run_;  // the polyline being collected, reused

@@ -12,7 +12,8 @@
 //   4 px tick and 3 px gap, the bottom margin one tick-label line plus the
 //   same, and a non-empty axis title one more 8 pt line (the left one above
 //   the plot, the bottom one under the tick labels). Hidden axes draw nothing
-//   and leave the whole area to the plot.
+//   and leave the whole area to the plot; so does a frame too small to keep
+//   a plot of 20 x 20 px inside the axes' margins.
 // Axis ranges. The chart's minimum and maximum when both are finite and
 //   differ (reversed ones are swapped); otherwise the extent of the finite
 //   points (grown by 0.5 either side when flat), or 0 .. 1 for an empty chart.

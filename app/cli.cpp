@@ -1,12 +1,17 @@
 #include "app/cli.h"
 
+#include <filesystem>
 #include <ostream>
 #include <utility>
 
 #include "app/json_export.h"
+#include "app/metafile_export.h"
+#include "app/svg_export.h"
+#include "app/text_export.h"
 #include "app/start_up.h"
 #include "app/summary.h"
 #include "base/atomic_file.h"
+#include "base/shift_jis.h"
 #include "engine/calculation.h"
 #include "engine/session.h"
 
@@ -23,6 +28,7 @@ struct Options {
   std::vector<std::pair<std::string, std::string>> sets;
   bool calculate = true;
   std::string jsonPath;
+  std::string textPath, wmfDir, svgDir;
   bool summary = false;
 };
 
@@ -33,8 +39,7 @@ class UsageError : public std::runtime_error {
 
 // The outputs whose writers are not part of the program yet.
 bool notAvailableYet(const std::string& option) {
-  return option == "--text" || option == "--pdf" || option == "--wmf" || option == "--svg" ||
-         option == "--save" || option == "--reference";
+  return option == "--pdf" || option == "--save" || option == "--reference";
 }
 
 Options parse(const std::vector<std::string>& args, std::ostream& out, bool& done) {
@@ -64,6 +69,12 @@ Options parse(const std::vector<std::string>& args, std::ostream& out, bool& don
       o.calculate = false;
     } else if (a == "--json") {
       o.jsonPath = value();
+    } else if (a == "--text") {
+      o.textPath = value();
+    } else if (a == "--wmf") {
+      o.wmfDir = value();
+    } else if (a == "--svg") {
+      o.svgDir = value();
     } else if (a == "--summary") {
       o.summary = true;
     } else if (notAvailableYet(a)) {
@@ -147,6 +158,13 @@ void writeOutput(const std::string& path, const std::string& bytes, std::ostream
   }
 }
 
+// The folder a figure option names, made when it does not exist yet.
+void makeFolder(const std::string& dir) {
+  std::error_code ec;
+  std::filesystem::create_directories(dir, ec);
+  if (ec) throw FileError(dir + ": cannot create the folder (" + ec.message() + ")");
+}
+
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -182,6 +200,19 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
   try {
     if (!o.jsonPath.empty()) writeOutput(o.jsonPath, resultsAsJson(session), out);
+    const WallChoice choice = wallChoiceOf(session.conditions);
+    if (!o.textPath.empty()) writeTextReport(session.results, choice, o.textPath);
+    if (!o.wmfDir.empty()) {
+      makeFolder(o.wmfDir);
+      writeMetafiles(session.results, choice, o.wmfDir);
+    }
+    if (!o.svgDir.empty()) {
+      makeFolder(o.svgDir);
+      writeSvgFigures(session.results, o.svgDir);
+    }
+  } catch (const EncodingError& e) {
+    err << "kovrel-cli: " << e.what() << "\n";
+    return kExitFile;
   } catch (const FileError& e) {
     err << "kovrel-cli: " << e.what() << "\n";
     return kExitFile;
