@@ -256,15 +256,28 @@ class Renderer {
     flush(runColour);
   }
 
+  // A point between two neighbours at its own height carries the label of a
+  // horizontal line (a dimension chain's length): centred above it.
+  static bool onHorizontalRun(const Series& s, size_t i) {
+    if (i == 0 || i + 1 >= s.points.size()) return false;
+    return s.points[i - 1].y == s.points[i].y && s.points[i + 1].y == s.points[i].y &&
+           s.points[i - 1].x != s.points[i].x && s.points[i + 1].x != s.points[i].x;
+  }
+
   void drawLabels(const Series& s) {
     double sizePx = std::clamp(s.labelFontSize, 4, 72) * kPixelsPerPoint;
-    for (const ChartPoint& p : s.points) {
+    for (size_t i = 0; i < s.points.size(); ++i) {
+      const ChartPoint& p = s.points[i];
       if (isBlank(p.label) || !std::isfinite(p.x) || !std::isfinite(p.y)) continue;
       if (p.x < x_.min || p.x > x_.max || p.y < y_.min || p.y > y_.max) continue;
       CanvasPoint at = toCanvas(p.x, p.y);
       TextStyle style{sizePx, p.colour.value_or(s.colour), TextAlign::Left, false};
       CanvasPoint anchor{at.x + kLabelOffset, at.y - kLabelOffset};
-      if (anchor.x + textWidth(p.label, sizePx) > width_) {
+      double w = textWidth(p.label, sizePx);
+      if (onHorizontalRun(s, i)) {
+        style.align = TextAlign::Centre;
+        anchor.x = std::clamp(at.x, w / 2, std::max(w / 2, width_ - w / 2));
+      } else if (anchor.x + w > width_) {
         style.align = TextAlign::Right;
         anchor.x = at.x - kLabelOffset;
       }

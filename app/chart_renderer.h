@@ -29,7 +29,9 @@
 //   at the series' label font size (points at 96 dpi, clamped to 4 .. 72). A
 //   label sits 3 px up and to the right of its point; it moves to the left of
 //   the point when it would leave the frame on the right, and below the point
-//   when it would leave it at the top. Text widths are estimated as half the
+//   when it would leave it at the top. A point between two neighbours at its
+//   own height (the length of a dimension chain) has its label centred 3 px
+//   above it, kept inside the frame. Text widths are estimated as half the
 //   font size per Shift-JIS byte, which is close for the report's fonts.
 
 #include "app/chart_canvas.h"

@@ -229,6 +229,31 @@ TEST(ChartRenderer, LabelsSitBesideTheirPointsAndStayInTheFrame) {
   EXPECT_EQ(canvas.find("off the axis"), nullptr);
 }
 
+TEST(ChartRenderer, DimensionLengthIsCentredAboveItsLine) {
+  Chart c = twoSeriesChart();
+  Series& s = c.series[0];
+  // A horizontal chain 0 .. 10 at y 2 with its length label half-way, then a
+  // vertical one whose label is not on a horizontal run.
+  testing::addPoint(s, 0, 2);
+  testing::addPoint(s, 5, 2, "5,000");
+  testing::addPoint(s, 10, 2);
+  testing::addPoint(s, 15, 2);
+  testing::addPoint(s, 15, 6, "4,000");
+  testing::addPoint(s, 15, 10);
+  RecordingCanvas canvas;
+  renderChart(c, canvas);
+  const Text* along = canvas.find("5,000");
+  const Text* up = canvas.find("4,000");
+  ASSERT_TRUE(along && up);
+  std::vector<Line> lines = canvas.seriesLines();
+  ASSERT_FALSE(lines.empty());
+  const Line& line = lines[0];
+  EXPECT_EQ(along->style.align, TextAlign::Centre);
+  EXPECT_DOUBLE_EQ(along->at.x, line.points[1].x);
+  EXPECT_DOUBLE_EQ(along->at.y, line.points[1].y - 3);
+  EXPECT_EQ(up->style.align, TextAlign::Left);
+}
+
 TEST(ChartRenderer, OddChartsStillGiveAFinitePicture) {
   struct Case {
     const char* what;
