@@ -30,7 +30,7 @@ bool runMetafileExportCommand(Session& session, const ConfirmFn& confirm,
   try {
     writeMetafiles(session.results, wallChoiceOf(session.conditions), folder);
   } catch (const std::exception& e) {
-    session.messages.push_back({MessageKind::Error, {e.what()}});
+    session.messages.push_back({MessageKind::Error, {kMetafileExportFailed, e.what()}});
     return false;
   }
   session.messages.push_back({MessageKind::Info, {kMetafileExportDone}});

@@ -14,6 +14,8 @@ namespace kovrel {
 
 inline constexpr const char* kMetafileExportQuestion = "計算結果図をメタファイル出力しますか。";
 inline constexpr const char* kMetafileExportDone = "メタファイル出力終わりました。";
+// First line of the failure message; the second names the file and the reason.
+inline constexpr const char* kMetafileExportFailed = "メタファイル出力できませんでした。";
 
 // Writes figureFilesFor(choice) into folder, in order, each through a
 // temporary file and a rename; returns the paths written. At the first

@@ -189,7 +189,7 @@ bool runTextExportCommand(Session& session, const ConfirmFn& confirm, const std:
   try {
     writeTextReport(session.results, wallChoiceOf(session.conditions), path);
   } catch (const std::exception& e) {
-    session.messages.push_back({MessageKind::Error, {e.what()}});
+    session.messages.push_back({MessageKind::Error, {kTextExportFailed, e.what()}});
     return false;
   }
   session.messages.push_back({MessageKind::Info, {kTextExportDone}});

@@ -18,6 +18,8 @@ inline constexpr const char* kTextExportFileName = "擁壁.txt";
 // The question asked before writing and the note shown after it.
 extern const std::vector<std::string> kTextExportQuestion;
 inline constexpr const char* kTextExportDone = "テキスト出力終わりました。";
+// First line of the failure message; the second names the file and the reason.
+inline constexpr const char* kTextExportFailed = "テキスト出力できませんでした。";
 
 // The file's bytes. Throws EncodingError naming the list box line or grid cell
 // and its text when a character has no code in code page 932.

@@ -237,6 +237,11 @@ TEST(MetafileExport, CommandAsksFirstAndReportsCompletion) {
   ASSERT_EQ(session.messages.size(), 1u);
   EXPECT_EQ(session.messages[0].joined(""), "メタファイル出力終わりました。");
   EXPECT_TRUE(std::filesystem::exists(dir.file("図：荷重図.wmf")));
+
+  EXPECT_FALSE(runMetafileExportCommand(session, confirm, dir.file("missing")));
+  ASSERT_EQ(session.messages.size(), 2u);
+  EXPECT_EQ(session.messages[1].kind, MessageKind::Error);
+  EXPECT_EQ(session.messages[1].lines.at(0), "メタファイル出力できませんでした。");
 }
 
 // An independent reader plays every file back without complaint.

@@ -251,6 +251,10 @@ TEST(TextExport, CommandAsksFirstAndReportsCompletion) {
   EXPECT_FALSE(runTextExportCommand(session, confirm, dir.file("missing")));
   ASSERT_EQ(session.messages.size(), 2u);
   EXPECT_EQ(session.messages[1].kind, MessageKind::Error);
+  ASSERT_EQ(session.messages[1].lines.size(), 2u);
+  EXPECT_EQ(session.messages[1].lines[0], "テキスト出力できませんでした。");
+  EXPECT_NE(session.messages[1].lines[1].find("missing/擁壁.txt"), std::string::npos)
+      << session.messages[1].lines[1];
 }
 
 }  // namespace
