@@ -11,6 +11,10 @@ struct PictureCase {
   const char* expected;
 };
 
+void PrintTo(const PictureCase& c, std::ostream* os) {
+  *os << '"' << c.picture << "\" " << c.value;
+}
+
 class FormatNumberTest : public ::testing::TestWithParam<PictureCase> {};
 
 TEST_P(FormatNumberTest, FormatsAsTheReportShowsIt) {
