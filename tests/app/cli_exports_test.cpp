@@ -4,32 +4,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <sys/wait.h>
 
 #include "app/figure_files.h"
 #include "app/text_export.h"
 #include "base/atomic_file.h"
-#include "temp_folder.h"
+#include "support/run_command.h"
+#include "support/temp_folder.h"
 
 namespace kovrel {
 namespace {
 
+using testing::runCli;
 using testing::TempFolder;
-
-struct CliRun {
-  int status;
-  std::string err;
-};
-
-CliRun runCli(const TempFolder& dir, const std::string& args) {
-  std::string errPath = dir.file("stderr.txt");
-  std::string cmd = std::string("'") + KOVREL_CLI_PATH + "' " + args + " >/dev/null 2>'" + errPath + "'";
-  int raw = std::system(cmd.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readWholeFile(errPath)};
-}
 
 size_t countFiles(const std::string& dir, const char* extension) {
   size_t n = 0;
@@ -41,7 +29,7 @@ size_t countFiles(const std::string& dir, const char* extension) {
 
 TEST(CliExports, TextWmfAndSvgBeforeAnyCalculation) {
   TempFolder dir;
-  CliRun run = runCli(dir, "--no-calc --set PageControl2=1 --text '" + dir.file("out.txt") +
+  auto run = runCli("--no-calc --set PageControl2=1 --text '" + dir.file("out.txt") +
                             "' --wmf '" + dir.file("wmf") + "' --svg '" + dir.file("svg") + "'");
   ASSERT_EQ(run.status, 0) << run.err;
   // Before any calculation the results window is as created.
@@ -56,7 +44,7 @@ TEST(CliExports, TextWmfAndSvgBeforeAnyCalculation) {
 
 TEST(CliExports, OutputsAreWrittenAfterARun) {
   TempFolder dir;
-  CliRun run = runCli(dir, "--set RadioGroup2=1 --text '" + dir.file("t.txt") + "' --wmf '" +
+  auto run = runCli("--set RadioGroup2=1 --text '" + dir.file("t.txt") + "' --wmf '" +
                             dir.file("w") + "'");
   EXPECT_NE(run.status, 4) << run.err;
   EXPECT_NE(run.status, 64) << run.err;
@@ -73,7 +61,7 @@ TEST(CliExports, UnwritableTargetsExitWithStatus4) {
       "--svg '" + dir.file("plain-file/sub") + "'",
   };
   for (const std::string& args : cases) {
-    CliRun run = runCli(dir, "--no-calc " + args);
+    auto run = runCli("--no-calc " + args);
     EXPECT_EQ(run.status, 4) << args << "\n" << run.err;
     EXPECT_NE(run.err.find(dir.path()), std::string::npos) << "names the path: " << run.err;
   }

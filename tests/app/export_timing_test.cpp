@@ -10,7 +10,7 @@
 #include "app/svg_export.h"
 #include "app/text_export.h"
 #include "full_results.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace kovrel {
 namespace {

@@ -17,7 +17,7 @@
 #include "base/atomic_file.h"
 #include "base/shift_jis.h"
 #include "full_results.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace kovrel {
 namespace {

@@ -14,7 +14,7 @@
 #include "base/shift_jis.h"
 #include "full_results.h"
 #include "results/results_window_setup.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace kovrel {
 namespace {
