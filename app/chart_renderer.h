@@ -33,6 +33,9 @@
 //   own height (the length of a dimension chain) has its label centred 3 px
 //   above it, kept inside the frame. Text widths are estimated as half the
 //   font size per Shift-JIS byte, which is close for the report's fonts.
+// Not drawn: series titles (no legend; the figures name things by their
+//   labels) and point marks (the results model does not say which series
+//   show them).
 
 #include "app/chart_canvas.h"
 #include "results/results_window.h"
