@@ -149,6 +149,13 @@ class Renderer {
             plot_.bottom - (y - y_.min) / y_.span() * plot_.height()};
   }
 
+  // A clipped end lies on the axis box in exact arithmetic; rounding can put
+  // it a hair outside, which a very narrow axis range would magnify.
+  CanvasPoint toPlot(double x, double y) const {
+    CanvasPoint p = toCanvas(x, y);
+    return {std::clamp(p.x, plot_.left, plot_.right), std::clamp(p.y, plot_.top, plot_.bottom)};
+  }
+
   void drawTitle() {
     if (chart_.title.empty()) return;
     TextStyle style{kTitlePx, clBlack, TextAlign::Centre, true};
@@ -247,10 +254,10 @@ class Renderer {
       // last one ended (its start was not clipped) and keeps its colour.
       if (run_.empty() || !whole || colour != runColour) {
         flush(runColour);
-        run_.push_back(toCanvas(x0, y0));
+        run_.push_back(toPlot(x0, y0));
         runColour = colour;
       }
-      run_.push_back(toCanvas(x1, y1));
+      run_.push_back(toPlot(x1, y1));
       if (x1 != b.x || y1 != b.y) flush(runColour);  // the line leaves the plot
     }
     flush(runColour);

@@ -7,10 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "app/svg_canvas.h"
+#include "app/wmf_canvas.h"
 #include "full_results.h"
 
 namespace kovrel {
@@ -284,6 +287,43 @@ TEST(ChartRenderer, OddChartsStillGiveAFinitePicture) {
       EXPECT_EQ(t.text.find("nan"), std::string::npos) << t.text;
       EXPECT_EQ(t.text.find("inf"), std::string::npos) << t.text;
     }
+  }
+}
+
+// Random charts with awkward numbers: every picture stays finite and inside
+// its frame, and both file formats take it.
+TEST(ChartRenderer, RandomAwkwardChartsStayInsideTheFrame) {
+  std::mt19937 rng(20120);
+  const double awkward[] = {0, -0.0, 1e-300, -1e-300, 1e300, -1e300, NAN, INFINITY, -INFINITY,
+                            0.5, -7.25, 100, 32767, -32768};
+  auto value = [&]() {
+    std::uniform_int_distribution<int> pick(0, 3);
+    if (pick(rng) == 0) {
+      return awkward[std::uniform_int_distribution<size_t>(0, std::size(awkward) - 1)(rng)];
+    }
+    return std::uniform_real_distribution<double>(-20, 20)(rng);
+  };
+  for (int round = 0; round < 300; ++round) {
+    Chart c = twoSeriesChart();
+    c.axesVisible = round % 3 != 0;
+    c.width = std::uniform_int_distribution<int>(-5, 700)(rng);
+    c.height = std::uniform_int_distribution<int>(-5, 500)(rng);
+    c.left = {value(), value(), ""};
+    c.bottom = {value(), value(), round % 5 == 0 ? "x(m)" : ""};
+    for (Series& s : c.series) {
+      s.labelFontSize = std::uniform_int_distribution<int>(-3, 200)(rng);
+      int n = std::uniform_int_distribution<int>(0, 12)(rng);
+      for (int i = 0; i < n; ++i) testing::addPoint(s, value(), value(), i % 2 ? "点" : " ");
+    }
+    SCOPED_TRACE("round " + std::to_string(round));
+    RecordingCanvas canvas;
+    renderChart(c, canvas);
+    expectInsideFrame(canvas);
+    if (::testing::Test::HasFatalFailure()) return;
+    std::string svg = chartAsSvg(c);
+    ASSERT_EQ(svg.find("nan"), std::string::npos);
+    ASSERT_EQ(svg.find("inf"), std::string::npos);
+    ASSERT_NO_THROW(chartAsWmf(c));
   }
 }
 
