@@ -6,6 +6,7 @@
 
 #include "app/json_export.h"
 #include "app/metafile_export.h"
+#include "app/pdf_export.h"
 #include "app/svg_export.h"
 #include "app/text_export.h"
 #include "app/start_up.h"
@@ -29,6 +30,7 @@ struct Options {
   bool calculate = true;
   std::string jsonPath;
   std::string textPath, wmfDir, svgDir;
+  std::string pdfPath;
   bool summary = false;
 };
 
@@ -39,7 +41,7 @@ class UsageError : public std::runtime_error {
 
 // The outputs whose writers are not part of the program yet.
 bool notAvailableYet(const std::string& option) {
-  return option == "--pdf" || option == "--save" || option == "--reference";
+  return option == "--save" || option == "--reference";
 }
 
 Options parse(const std::vector<std::string>& args, std::ostream& out, bool& done) {
@@ -75,6 +77,8 @@ Options parse(const std::vector<std::string>& args, std::ostream& out, bool& don
       o.wmfDir = value();
     } else if (a == "--svg") {
       o.svgDir = value();
+    } else if (a == "--pdf") {
+      o.pdfPath = value();
     } else if (a == "--summary") {
       o.summary = true;
     } else if (notAvailableYet(a)) {
@@ -210,6 +214,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       makeFolder(o.svgDir);
       writeSvgFigures(session.results, o.svgDir);
     }
+    if (!o.pdfPath.empty()) exportPdf(session, o.pdfPath);
   } catch (const EncodingError& e) {
     err << "kovrel-cli: " << e.what() << "\n";
     return kExitFile;

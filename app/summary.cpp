@@ -1,5 +1,7 @@
 #include "app/summary.h"
 
+#include "app/stability_summary.h"
+
 namespace kovrel {
 
 std::string summaryText(const Session& session) {
@@ -12,9 +14,12 @@ std::string summaryText(const Session& session) {
     out += "計算: 未実行\n";
     return out;
   }
-  // The judgement captions of the stability page, as the run left them.
-  for (const char* box : {"GroupBox24", "GroupBox22", "GroupBox23", "GroupBox33"}) {
-    out += session.results.groupBox(box).caption + "\n";
+  // The judgement captions of the stability page, as the run left them, each
+  // with the numbers it compared.
+  const char* boxes[] = {"GroupBox24", "GroupBox22", "GroupBox23", "GroupBox33"};
+  for (int i = 0; i < 4; ++i) {
+    out += session.results.groupBox(boxes[i]).caption +
+           stabilityGoverningNumbers(*session.stabilitySnapshot, dc, i + 1) + "\n";
   }
   return out;
 }

@@ -81,7 +81,8 @@
   F(int, waterOn)                                                                       \
   F(double, waterDepth)                                                                 \
   F(double, passiveForce)                                                               \
-  F(double, kp)
+  F(double, kp)                                                                         \
+  F(int, kpUndefined)
 
 #define KOVREL_TSHAPE_FIELDS(F, A)                                                      \
   F(int, workCount)                                                                     \
@@ -124,7 +125,10 @@
   F(double, reportWeightTotal)                                                          \
   F(double, reportUplift)                                                               \
   F(double, earthMomentV)                                                               \
-  F(double, earthMomentH)
+  F(double, earthMomentH)                                                               \
+  F(double, wedgeEmbankAbove)                                                           \
+  F(double, wedgeFaceHeight)                                                            \
+  F(double, wedgeCrestAngle)
 
 #define KOVREL_TANTEI_FIELDS(F, A)                                                      \
   F(double, wallWeight)                                                                 \
@@ -186,11 +190,53 @@
   F(double, sumHcopy)
 
 // Loads on the toe, heel and key sections for the member design, from the
-// stability result (written by the self-weight tables).
-#define KOVREL_TANTEI_SLAB_LOAD_FIELDS(F, A)
+// stability result (written by the self-weight tables). Weights and reaction
+// resultants kN, arms m (toe arms from the stem front face towards the tip,
+// heel arms from the stem rear face towards the heel end), reactions kN/m2.
+#define KOVREL_TANTEI_SLAB_LOAD_FIELDS(F, A)                                            \
+  F(double, toeSectionX)                                                                \
+  F(double, toeSectionY)                                                                \
+  F(double, toeWeightS)                                                                 \
+  F(double, toeWeightSArm)                                                              \
+  F(double, toeWeightM)                                                                 \
+  F(double, toeWeightMArm)                                                              \
+  F(double, heelWeightM)                                                                \
+  F(double, heelWeightMArm)                                                             \
+  F(double, heelWeightS)                                                                \
+  F(double, heelWeightSArm)                                                             \
+  F(double, toeBuoyancyS)                                                               \
+  F(double, toeBuoyancySArm)                                                            \
+  F(double, toeBuoyancyM)                                                               \
+  F(double, toeBuoyancyMArm)                                                            \
+  F(double, heelBuoyancyM)                                                              \
+  F(double, heelBuoyancyMArm)                                                           \
+  F(double, heelBuoyancyS)                                                              \
+  F(double, heelBuoyancySArm)                                                           \
+  F(double, backfillBuoyancyM)                                                          \
+  F(double, backfillBuoyancyMArm)                                                       \
+  F(double, backfillBuoyancyS)                                                          \
+  F(double, backfillBuoyancySArm)                                                       \
+  F(double, reactionAtToeSection)                                                       \
+  F(double, reactionAtStemFront)                                                        \
+  F(double, reactionAtStemRear)                                                         \
+  F(double, reactionAtKeyFront)                                                         \
+  F(double, reactionAtKeyRear)                                                          \
+  F(double, reactionAtHeelSection)                                                      \
+  F(double, toeReactionS)                                                               \
+  F(double, toeReactionSArm)                                                            \
+  F(double, toeReactionM)                                                               \
+  F(double, toeReactionMArm)                                                            \
+  F(double, heelReactionM)                                                              \
+  F(double, heelReactionMArm)                                                           \
+  F(double, heelReactionS)                                                              \
+  F(double, heelReactionSArm)
 
-// Working values of the load diagram.
-#define KOVREL_TSHAPE_DIAGRAM_FIELDS(F, A)
+// Working values of the load diagram: the surface line of the ground or the
+// surcharge (points 0..surfaceLineLast, m in the wall frame).
+#define KOVREL_TSHAPE_DIAGRAM_FIELDS(F, A)                                              \
+  F(int, surfaceLineLast)                                                               \
+  A(double, surfaceLineX, 5)                                                            \
+  A(double, surfaceLineY, 5)
 
 // Member design: section forces, bars, stresses and judgements of stem, toe,
 // heel and key, and the allowable values of the section last checked.

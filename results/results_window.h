@@ -52,6 +52,8 @@ struct Series {
   std::string title;
   Colour colour = clBlack;
   int labelFontSize = 9;
+  Colour labelColour = clBlack;  // mark text
+  int markOffset = 0;            // pixels between a point and its mark text
   std::vector<ChartPoint> points;
 };
 
@@ -64,6 +66,7 @@ struct Axis {
 struct Chart {
   std::string name;
   std::string title;
+  Colour titleColour = clBlack;
   Axis left, bottom;
   bool axesVisible = true;
   int width = 0;  // design size in pixels

@@ -1,0 +1,65 @@
+#pragma once
+// The pages of the PDF report: frame, heading and footer of each page, and the
+// three kinds of block that carry the results window onto them (list-box
+// lines as text, grids as ruled tables, charts as vector line drawings).
+// Positions are (left, top) inside the page frame: x = 45 + left, y = 817 - top,
+// in points.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "pdf/pdf_document.h"
+#include "results/results_window.h"
+
+namespace kovrel {
+
+// The grids' default row height in pixels, taken for points; a table row is 3 less.
+inline constexpr int kPdfGridRowHeight = 17;
+// Width in pixels of a column the grid gives no width for.
+inline constexpr int kPdfGridDefaultColWidth = 64;
+
+class PdfReportPages {
+ public:
+  explicit PdfReportPages(TRUDAdaze& doc) : doc_(doc) {}
+
+  // The page counter: 1 on the contents page; footers show it less 1.
+  int counter = 1;
+
+  void pageFrame();
+  void pageHeading(std::string_view text);
+  void pageFooter();
+  void nextPage();
+  void listBlock(double left, double top, const ListBox& box, double size);
+  void tableBlock(double left, double top, std::string_view title, const StringGrid& grid,
+                  double size);
+  // mode 0: the y axis points up; 1: it points down.
+  void chartBlock(int mode, const Chart& chart, double left, double top, double width,
+                  double height);
+
+ private:
+  TPDFContents& page() { return doc_.Contents(); }
+  TRUDAdaze& doc_;
+};
+
+// One block of a report page, as the page table lists it.
+struct PdfBlock {
+  enum Kind { List, Table, Figure } kind;
+  std::string source;  // list box, grid or chart name
+  double left, top;
+  double size = 9;     // list and table font size
+  std::string title;   // table title
+  int mode = 0;        // chart y direction
+  double width = 0, height = 0;
+};
+
+struct PdfPage {
+  std::string heading;
+  std::vector<PdfBlock> blocks;
+};
+
+// The report pages after the contents page, in order, for a wall type
+// (0 inverted T, 1 L) and whether a shear key is present.
+std::vector<PdfPage> pdfReportPages(int wallType, bool shearKey);
+
+}  // namespace kovrel

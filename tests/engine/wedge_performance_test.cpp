@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <new>
+
+#include "engine/trial_wedge.h"
+#include "wall_fixture.h"
+
+// Counts every allocation of this test program, so that a search can show it
+// allocates nothing.
+namespace {
+std::atomic<long> allocations{0};
+}
+
+void* operator new(std::size_t size) {
+  ++allocations;
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace kovrel {
+namespace {
+
+TEST(WedgePerformance, DefaultWallSearchIsFastAndAllocatesNothing) {
+  TAntei s = test::loadedState(DesignConditions());
+  const VirtualBackFace face = virtualBackFace(s);
+  const long before = allocations.load();
+  const auto start = std::chrono::steady_clock::now();
+  constexpr int kRuns = 20;
+  for (int i = 0; i < kRuns; ++i) {
+    trialWedge(s, {}, 1, s.backfillShape, face.b, face.h, face.h);
+  }
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(allocations.load(), before);
+  const double perCall = std::chrono::duration<double, std::milli>(elapsed).count() / kRuns;
+  // Well under a millisecond optimised; the bound leaves room for debug and
+  // sanitizer builds.
+  EXPECT_LT(perCall, 5.0) << "ms per search";
+  RecordProperty("msPerSearch", std::to_string(perCall));
+  EXPECT_GT(s.earthForce, 0);
+}
+
+}  // namespace
+}  // namespace kovrel
