@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -158,7 +159,7 @@ class Renderer {
 
   void drawTitle() {
     if (chart_.title.empty()) return;
-    TextStyle style{kTitlePx, clBlack, TextAlign::Centre, true};
+    TextStyle style{kTitlePx, chart_.titleColour, TextAlign::Centre, true};
     canvas_.text({width_ / 2.0, kPadding + kTitlePx * 0.85}, chart_.title, style);
   }
 
@@ -278,8 +279,12 @@ class Renderer {
       if (isBlank(p.label) || !std::isfinite(p.x) || !std::isfinite(p.y)) continue;
       if (p.x < x_.min || p.x > x_.max || p.y < y_.min || p.y > y_.max) continue;
       CanvasPoint at = toCanvas(p.x, p.y);
-      TextStyle style{sizePx, p.colour.value_or(s.colour), TextAlign::Left, false};
-      CanvasPoint anchor{at.x + kLabelOffset, at.y - kLabelOffset};
+      TextStyle style{sizePx, s.labelColour, TextAlign::Left, false};
+      // The series' mark offset is the gap to the text, a negative one
+      // putting the text below the point; none set means 3 px above.
+      const double gap = s.markOffset == 0 ? kLabelOffset : std::abs(s.markOffset);
+      const bool below = s.markOffset < 0;
+      CanvasPoint anchor{at.x + kLabelOffset, below ? at.y + gap + sizePx * 0.85 : at.y - gap};
       double w = textWidth(p.label, sizePx);
       if (onHorizontalRun(s, i)) {
         style.align = TextAlign::Centre;
@@ -288,7 +293,8 @@ class Renderer {
         style.align = TextAlign::Right;
         anchor.x = at.x - kLabelOffset;
       }
-      if (anchor.y - sizePx * 0.85 < 0) anchor.y = at.y + kLabelOffset + sizePx * 0.85;
+      if (anchor.y - sizePx * 0.85 < 0) anchor.y = at.y + gap + sizePx * 0.85;
+      if (anchor.y > height_) anchor.y = at.y - gap;
       canvas_.text(anchor, p.label, style);
     }
   }

@@ -5,8 +5,9 @@
 //
 // Frame. The picture is the chart's design size in pixels (clamped to 16 ..
 //   16000 so that a broken size still gives a usable picture).
-// Title. One line, 10 pt bold (13.3 px at 96 dpi), black, centred at the top;
-//   it takes a band of its height plus 6 px. No title, no band.
+// Title. One line, 10 pt bold (13.3 px at 96 dpi) in the title colour,
+//   centred at the top; it takes a band of its height plus 6 px. No title, no
+//   band.
 // Plot area. 6 px from the frame on every side, below the title band. With
 //   the axes shown, the left margin also holds the widest tick label plus a
 //   4 px tick and 3 px gap, the bottom margin one tick-label line plus the
@@ -25,14 +26,16 @@
 //   takes that colour, the others the series colour. Lines are clipped to the
 //   plot area; a point with a non-finite coordinate breaks the line.
 // Labels. After all lines, in series and point order: every label that is not
-//   blank, of a point inside the plot area, in the point's (or series') colour
-//   at the series' label font size (points at 96 dpi, clamped to 4 .. 72). A
-//   label sits 3 px up and to the right of its point; it moves to the left of
-//   the point when it would leave the frame on the right, and below the point
-//   when it would leave it at the top. A point between two neighbours at its
-//   own height (the length of a dimension chain) has its label centred 3 px
-//   above it, kept inside the frame. Text widths are estimated as half the
-//   font size per Shift-JIS byte, which is close for the report's fonts.
+//   blank, of a point inside the plot area, in the series' label colour at
+//   the series' label font size (points at 96 dpi, clamped to 4 .. 72). A
+//   label sits up and to the right of its point, the series' mark offset (3 px
+//   when it is 0) above it, or that far below it when the offset is negative;
+//   it moves to the left of the point when it would leave the frame on the
+//   right, and to the other side of the point when it would leave the frame
+//   at the top or bottom. A point between two neighbours at its own height
+//   (the length of a dimension chain) has its label centred over it, kept
+//   inside the frame. Text widths are estimated as half the font size per
+//   Shift-JIS byte, which is close for the report's fonts.
 // Not drawn: series titles (no legend; the figures name things by their
 //   labels) and point marks (the results model does not say which series
 //   show them).

@@ -126,6 +126,7 @@ TEST(ChartRenderer, AxisCornersMapToThePlotBoxAndTheLineIsScaledLinearly) {
 
 TEST(ChartRenderer, TitleAndTicksAreCentredAndNumbered) {
   Chart c = twoSeriesChart();
+  c.titleColour = clBlue;
   RecordingCanvas canvas;
   renderChart(c, canvas);
   const Text* title = canvas.find("地盤反力");
@@ -133,6 +134,7 @@ TEST(ChartRenderer, TitleAndTicksAreCentredAndNumbered) {
   EXPECT_EQ(title->style.align, TextAlign::Centre);
   EXPECT_DOUBLE_EQ(title->at.x, 200);
   EXPECT_TRUE(title->style.bold);
+  EXPECT_EQ(title->style.colour, clBlue);
   // 0 .. 20 across about 340 px: ticks every 5; 0 .. 10 over about 250 px: every 2.
   for (const char* t : {"0", "5", "10", "15", "20", "2", "4", "6", "8"}) {
     EXPECT_NE(canvas.find(t), nullptr) << "tick label " << t;
@@ -201,13 +203,14 @@ TEST(ChartRenderer, PointColourTakesTheSegmentLeadingToIt) {
   EXPECT_EQ(lines[2].colour, clRed);
   const Text* label = canvas.find("Hc=0.60m");
   ASSERT_NE(label, nullptr);
-  EXPECT_EQ(label->style.colour, clBlue);
+  EXPECT_EQ(label->style.colour, clBlack) << "mark text keeps the series' label colour";
 }
 
 TEST(ChartRenderer, LabelsSitBesideTheirPointsAndStayInTheFrame) {
   Chart c = twoSeriesChart();
   Series& s = c.series[0];
   s.labelFontSize = 12;
+  s.labelColour = clPurple;
   testing::addPoint(s, 5, 5, "Ph=98.70kN");
   testing::addPoint(s, 20, 10, "112.60kN/m2");  // top-right corner
   testing::addPoint(s, 6, 6, " ");              // a blank label shows nothing
@@ -219,7 +222,7 @@ TEST(ChartRenderer, LabelsSitBesideTheirPointsAndStayInTheFrame) {
   ASSERT_TRUE(mid && corner);
   EXPECT_EQ(mid->style.align, TextAlign::Left);
   EXPECT_DOUBLE_EQ(mid->style.sizePx, 16);  // 12 pt at 96 dpi
-  EXPECT_EQ(mid->style.colour, clBlue);
+  EXPECT_EQ(mid->style.colour, clPurple);
   std::vector<Line> lines = canvas.seriesLines();
   ASSERT_FALSE(lines.empty());
   const Line& line = lines[0];
@@ -230,6 +233,17 @@ TEST(ChartRenderer, LabelsSitBesideTheirPointsAndStayInTheFrame) {
   EXPECT_GE(corner->at.y - 16 * 0.85, 0);
   EXPECT_EQ(canvas.find(" "), nullptr);
   EXPECT_EQ(canvas.find("off the axis"), nullptr);
+
+  // A mark offset sets the gap; a negative one puts the text below.
+  for (int offset : {2, -4}) {
+    s.markOffset = offset;
+    RecordingCanvas again;
+    renderChart(c, again);
+    const Text* t = again.find("Ph=98.70kN");
+    ASSERT_NE(t, nullptr);
+    double expectedY = offset > 0 ? line.points[0].y - 2 : line.points[0].y + 4 + 16 * 0.85;
+    EXPECT_NEAR(t->at.y, expectedY, 1e-9) << "offset " << offset;
+  }
 }
 
 TEST(ChartRenderer, DimensionLengthIsCentredAboveItsLine) {

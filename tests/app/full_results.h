@@ -23,6 +23,7 @@ inline void addPoint(Series& s, double x, double y, std::string label = " ") {
 // arrows, third points and a trapezoidal ground reaction.
 inline void fillLoadDiagram(Chart& c) {
   c.clear();
+  c.titleColour = clBlue;
   c.left = {-1.6, 6.6, ""};
   c.bottom = {-0.5, 6.2, ""};
   const double B = 3.2, yTop = 4.5, x5 = 1.3;
@@ -31,11 +32,11 @@ inline void fillLoadDiagram(Chart& c) {
                                {1.3, 4.5}, {1.3, 0.5}, {B, 0.5},    {B, 0},  {0, 0}};
   for (const auto& p : outline) addPoint(wall, p[0], p[1]);
   Series& slip = c.seriesNamed("Series5");
-  slip.colour = clRed;
+  slip.colour = slip.labelColour = clRed;
   addPoint(slip, B, 0, formatNumber("ω=0.00度", 56.31));
   addPoint(slip, B + 4.5 / std::tan(56.31 / 57.29578), 4.5);
   Series& load = c.seriesNamed("Series6");
-  load.colour = clLime;
+  load.colour = load.labelColour = clLime;
   addPoint(load, x5, yTop);
   addPoint(load, x5, yTop + 0.5, formatNumber("0.00kN/m2", 10));
   addPoint(load, x5 + 100, yTop + 0.5);
@@ -67,7 +68,7 @@ inline void fillLoadDiagram(Chart& c) {
   }
   const double q1 = 145.2, q2 = 112.6;
   Series& re = c.seriesNamed("Series2");
-  re.colour = clPurple;
+  re.colour = re.labelColour = clPurple;
   addPoint(re, 0, 0);
   addPoint(re, 0, -q1 / 100, formatNumber("0.00kN/m2", q1));
   addPoint(re, B, -q2 / 100, formatNumber("0.00kN/m2", q2));
@@ -81,7 +82,7 @@ inline void fillLoadDiagram(Chart& c) {
   addPoint(ep, B + PH / 100, PV / 100);
   addPoint(ep, B, 0);
   Series& w = c.seriesNamed("Series20");
-  w.colour = clAqua;
+  w.colour = w.labelColour = clAqua;
   addPoint(w, B, 0);
   addPoint(w, B, 1.2);
   addPoint(w, B + 9 * 1.2 / 10, 0, formatNumber("0.00kN/m2", 9 * 1.2));
