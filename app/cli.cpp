@@ -1,15 +1,20 @@
 #include "app/cli.h"
 
+#include <filesystem>
 #include <ostream>
 #include <utility>
 
 #include "app/conditions_file.h"
 #include "app/json_export.h"
+#include "app/metafile_export.h"
 #include "app/pdf_export.h"
 #include "app/reference_export.h"
+#include "app/svg_export.h"
+#include "app/text_export.h"
 #include "app/start_up.h"
 #include "app/summary.h"
 #include "base/atomic_file.h"
+#include "base/shift_jis.h"
 #include "engine/calculation.h"
 #include "engine/session.h"
 
@@ -26,6 +31,7 @@ struct Options {
   std::vector<std::pair<std::string, std::string>> sets;
   bool calculate = true;
   std::string jsonPath;
+  std::string textPath, wmfDir, svgDir;
   std::string pdfPath;
   std::string savePath;
   std::string referencePath;
@@ -36,11 +42,6 @@ class UsageError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
-
-// The outputs whose writers are not part of the program yet.
-bool notAvailableYet(const std::string& option) {
-  return option == "--text" || option == "--wmf" || option == "--svg";
-}
 
 Options parse(const std::vector<std::string>& args, std::ostream& out, bool& done) {
   Options o;
@@ -70,6 +71,12 @@ Options parse(const std::vector<std::string>& args, std::ostream& out, bool& don
       o.calculate = false;
     } else if (a == "--json") {
       o.jsonPath = value();
+    } else if (a == "--text") {
+      o.textPath = value();
+    } else if (a == "--wmf") {
+      o.wmfDir = value();
+    } else if (a == "--svg") {
+      o.svgDir = value();
     } else if (a == "--pdf") {
       o.pdfPath = value();
     } else if (a == "--save") {
@@ -78,8 +85,6 @@ Options parse(const std::vector<std::string>& args, std::ostream& out, bool& don
       o.referencePath = value();
     } else if (a == "--summary") {
       o.summary = true;
-    } else if (notAvailableYet(a)) {
-      throw UsageError(a + " is not available yet");
     } else if (!a.empty() && a[0] == '-' && a != "-") {
       throw UsageError("unknown option " + a);
     } else if (o.datFile.empty()) {
@@ -158,6 +163,13 @@ void writeOutput(const std::string& path, const std::string& bytes, std::ostream
   }
 }
 
+// The folder a figure option names, made when it does not exist yet.
+void makeFolder(const std::string& dir) {
+  std::error_code ec;
+  std::filesystem::create_directories(dir, ec);
+  if (ec) throw FileError(dir + ": cannot create the folder (" + ec.message() + ")");
+}
+
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -202,16 +214,38 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     err << "kovrel-cli: " << session.messages.back().joined("\n") << "\n";
     status = kExitFile;
   }
-  try {
-    if (!o.referencePath.empty()) {
-      writeOutput(o.referencePath, referenceTablesAsJson(session.conditions), out);
+  // Each output on its own: one that cannot be written is reported and the
+  // others are still written.
+  auto attempt = [&](auto&& write) {
+    try {
+      write();
+    } catch (const EncodingError& e) {
+      err << "kovrel-cli: " << e.what() << "\n";
+      status = kExitFile;
+    } catch (const FileError& e) {
+      err << "kovrel-cli: " << e.what() << "\n";
+      status = kExitFile;
     }
-    if (!o.jsonPath.empty()) writeOutput(o.jsonPath, resultsAsJson(session), out);
-    if (!o.pdfPath.empty()) exportPdf(session, o.pdfPath);
-  } catch (const FileError& e) {
-    err << "kovrel-cli: " << e.what() << "\n";
-    return kExitFile;
+  };
+  const WallChoice choice = wallChoiceOf(session.conditions);
+  if (!o.referencePath.empty()) {
+    attempt([&] { writeOutput(o.referencePath, referenceTablesAsJson(session.conditions), out); });
   }
+  if (!o.jsonPath.empty()) attempt([&] { writeOutput(o.jsonPath, resultsAsJson(session), out); });
+  if (!o.textPath.empty()) attempt([&] { writeTextReport(session.results, choice, o.textPath); });
+  if (!o.wmfDir.empty()) {
+    attempt([&] {
+      makeFolder(o.wmfDir);
+      writeMetafiles(session.results, choice, o.wmfDir);
+    });
+  }
+  if (!o.svgDir.empty()) {
+    attempt([&] {
+      makeFolder(o.svgDir);
+      writeSvgFigures(session.results, o.svgDir);
+    });
+  }
+  if (!o.pdfPath.empty()) attempt([&] { exportPdf(session, o.pdfPath); });
   if (o.summary) out << summaryText(session);
   return status;
 }

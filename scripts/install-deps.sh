@@ -8,6 +8,7 @@ packages=(
   clang libclang-rt-14-dev          # fuzzing (libFuzzer)
   qpdf poppler-utils poppler-data   # PDF checks: qpdf --check, pdfinfo, pdffonts, pdftotext
   libwmf-bin                        # wmf2svg reads the metafiles back
+  fonts-urw-base35                  # the fonts wmf2svg loads; without them it fails on any text
   fonts-ipafont-gothic fonts-ipafont-mincho   # Japanese fonts for rendering checks
   locales                           # a decimal-comma locale for the locale test run
 )

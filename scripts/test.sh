@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the normal and the sanitizer builds and runs
-# every test in both, then once more under a decimal-comma locale.
+# every test in both, then once more under a decimal-comma locale, and fuzzes
+# the design-condition file loader for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -15,3 +16,5 @@ LC_ALL=de_DE.UTF-8 ctest --preset release -j"$jobs"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j"$jobs"
 ctest --preset asan -j"$jobs"
+
+bash scripts/fuzz.sh "${KOVREL_FUZZ_SECONDS:-60}"

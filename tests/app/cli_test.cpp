@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/run_command.h"
+#include "support/temp_folder.h"
 
 namespace kovrel {
 namespace {
@@ -16,9 +19,10 @@ TEST(Cli, DefaultsAsJson) {
                           "\"charts\":", "\"groupBoxes\":", "\"conditions\":"}) {
     EXPECT_NE(r.out.find(key), std::string::npos) << key;
   }
-  // A grid the run has not filled shows dashes below its header row.
-  EXPECT_NE(r.out.find("\"StringGrid4\":[[\"-\",\"H=1/4\",\"H=2/4\",\"H=3/4\",\"固定部\"],"
-                       "[\"計算位置\",\"---\",\"---\",\"---\",\"---\"]"),
+  // The key's grid is not filled for a wall without a key: dashes below its
+  // header row.
+  EXPECT_NE(r.out.find("\"StringGrid7\":[[\"-\",\"応力度等\",\"許容応力度\"],"
+                       "[\"曲げﾓｰﾒﾝﾄ\",\"---\",\"---\"]"),
             std::string::npos);
   EXPECT_NE(r.out.find("\"Edit15\":\"20\""), std::string::npos);
   EXPECT_NE(r.out.find("\"CheckBox1\":true"), std::string::npos);
@@ -84,6 +88,14 @@ TEST(Cli, UnwritableJsonIsAFileError) {
   auto r = runCli("--json /nonexistent-dir/out.json");
   EXPECT_EQ(r.status, 4);
   EXPECT_NE(r.err.find("/nonexistent-dir/out.json"), std::string::npos) << r.err;
+}
+
+TEST(Cli, AnOutputThatCannotBeWrittenDoesNotStopTheOthers) {
+  testing::TempFolder folder;
+  auto r = runCli("--json /nonexistent-dir/out.json --text '" + folder.file("report.txt") + "'");
+  EXPECT_EQ(r.status, 4);
+  EXPECT_NE(r.err.find("/nonexistent-dir/out.json"), std::string::npos) << r.err;
+  EXPECT_TRUE(std::filesystem::exists(folder.file("report.txt")));
 }
 
 }  // namespace

@@ -1,0 +1,319 @@
+#include "app/chart_renderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "base/shift_jis.h"
+#include "results/number_picture.h"
+
+namespace kovrel {
+namespace {
+
+constexpr double kPixelsPerPoint = 96.0 / 72.0;
+constexpr double kPadding = 6;       // frame to plot area, px
+constexpr double kTickLength = 4;    // px outside the plot frame
+constexpr double kTickGap = 3;       // tick to its label, px
+constexpr double kLabelOffset = 3;   // point to its label, px
+constexpr double kTitlePx = 10 * kPixelsPerPoint;
+constexpr double kTickPx = 8 * kPixelsPerPoint;
+constexpr Colour kFrameColour = rgb(128, 128, 128);
+
+struct Rect {
+  double left, top, right, bottom;
+  double width() const { return right - left; }
+  double height() const { return bottom - top; }
+};
+
+struct Range {
+  double min, max;
+  double span() const { return max - min; }
+};
+
+double textWidth(std::string_view text, double sizePx) {
+  return shiftJisWidth(text) * 0.5 * sizePx;
+}
+
+bool isBlank(std::string_view text) {
+  return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+// The axis range to draw: the chart's own when it is usable, else the data's.
+Range axisRange(const Axis& axis, const Chart& chart, bool horizontal) {
+  if (std::isfinite(axis.minimum) && std::isfinite(axis.maximum) &&
+      axis.minimum != axis.maximum && std::isfinite(axis.maximum - axis.minimum)) {
+    return {std::min(axis.minimum, axis.maximum), std::max(axis.minimum, axis.maximum)};
+  }
+  double lo = INFINITY, hi = -INFINITY;
+  for (const Series& s : chart.series) {
+    for (const ChartPoint& p : s.points) {
+      if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
+      double v = horizontal ? p.x : p.y;
+      lo = std::min(lo, v);
+      hi = std::max(hi, v);
+    }
+  }
+  if (!std::isfinite(lo)) return {0, 1};
+  if (lo == hi || !std::isfinite(hi - lo)) {
+    double pad = std::max(0.5, std::fabs(lo) * 1e-6);
+    if (!std::isfinite(lo - pad) || !std::isfinite(hi + pad)) return {0, 1};
+    return {lo - pad, hi + pad};
+  }
+  return {lo, hi};
+}
+
+// A tick step of 1, 2 or 5 x 10^k giving about `wanted` intervals.
+double tickStep(Range r, double wanted) {
+  double raw = r.span() / std::max(1.0, wanted);
+  double decade = std::pow(10.0, std::floor(std::log10(raw)));
+  double m = raw / decade;
+  double step = m <= 1 ? 1 : m <= 2 ? 2 : m <= 5 ? 5 : 10;
+  return step * decade;
+}
+
+// Picture with the decimals a step needs: 0.5 gives "0.0", 20 gives "0".
+std::string tickPicture(double step) {
+  int decimals = std::clamp(int(std::ceil(-std::log10(step) - 1e-9)), 0, 10);
+  return decimals == 0 ? std::string("0") : "0." + std::string(size_t(decimals), '0');
+}
+
+template <class Fn>
+void forEachTick(Range r, double step, const Fn& fn) {
+  if (!(step > 0) || !std::isfinite(step)) return;
+  double first = std::ceil(r.min / step - 1e-9);
+  double last = std::floor(r.max / step + 1e-9);
+  if (!std::isfinite(first) || !std::isfinite(last) || last - first > 200) return;
+  for (double k = first; k <= last; k += 1) {
+    double v = k * step;
+    if (std::fabs(v) < step * 1e-9) v = 0;  // no "-0.0" from rounding
+    fn(v);
+  }
+}
+
+class Renderer {
+ public:
+  Renderer(const Chart& chart, ChartCanvas& canvas) : chart_(chart), canvas_(canvas) {}
+
+  void run() {
+    width_ = std::clamp(chart_.width, 16, 16000);
+    height_ = std::clamp(chart_.height, 16, 16000);
+    x_ = axisRange(chart_.bottom, chart_, true);
+    y_ = axisRange(chart_.left, chart_, false);
+    canvas_.begin(width_, height_);
+    layOut();
+    drawTitle();
+    if (drawAxes_) drawAxes();
+    for (const Series& s : chart_.series) drawLines(s);
+    for (const Series& s : chart_.series) drawLabels(s);
+    canvas_.end();
+  }
+
+ private:
+  void layOut() {
+    double top = kPadding;
+    if (!chart_.title.empty()) top += kTitlePx + 6;
+    Rect plot{kPadding, top, width_ - kPadding, height_ - kPadding};
+    drawAxes_ = chart_.axesVisible;
+    if (drawAxes_) {
+      xStep_ = tickStep(x_, (width_ - 60) / 50.0);
+      yStep_ = tickStep(y_, (height_ - 40) / 40.0);
+      xPicture_ = tickPicture(xStep_);
+      yPicture_ = tickPicture(yStep_);
+      double widest = 0;
+      forEachTick(y_, yStep_, [&](double v) {
+        widest = std::max(widest, textWidth(formatNumber(yPicture_, v), kTickPx));
+      });
+      plot.left += widest + kTickLength + kTickGap;
+      plot.bottom -= kTickPx + kTickLength + kTickGap;
+      if (!chart_.left.title.empty()) plot.top += kTickPx + 4;
+      if (!chart_.bottom.title.empty()) plot.bottom -= kTickPx + 4;
+      // Half a tick label stays free on the right for the last x label.
+      plot.right -= kTickPx;
+    }
+    // A frame too small for the axes' margins shows the series alone, and
+    // the plot area always stays inside the frame.
+    if (drawAxes_ && (plot.width() < 20 || plot.height() < 20)) {
+      drawAxes_ = false;
+      plot = Rect{kPadding, top, width_ - kPadding, height_ - kPadding};
+    }
+    plot.left = std::clamp(plot.left, 0.0, width_ - 1.0);
+    plot.right = std::clamp(plot.right, plot.left + 1, double(width_));
+    plot.top = std::clamp(plot.top, 0.0, height_ - 1.0);
+    plot.bottom = std::clamp(plot.bottom, plot.top + 1, double(height_));
+    plot_ = plot;
+  }
+
+  CanvasPoint toCanvas(double x, double y) const {
+    return {plot_.left + (x - x_.min) / x_.span() * plot_.width(),
+            plot_.bottom - (y - y_.min) / y_.span() * plot_.height()};
+  }
+
+  // A clipped end lies on the axis box in exact arithmetic; rounding can put
+  // it a hair outside, which a very narrow axis range would magnify.
+  CanvasPoint toPlot(double x, double y) const {
+    CanvasPoint p = toCanvas(x, y);
+    return {std::clamp(p.x, plot_.left, plot_.right), std::clamp(p.y, plot_.top, plot_.bottom)};
+  }
+
+  void drawTitle() {
+    if (chart_.title.empty()) return;
+    TextStyle style{kTitlePx, chart_.titleColour, TextAlign::Centre, true};
+    canvas_.text({width_ / 2.0, kPadding + kTitlePx * 0.85}, chart_.title, style);
+  }
+
+  void drawAxes() {
+    const CanvasPoint box[] = {{plot_.left, plot_.top},
+                               {plot_.right, plot_.top},
+                               {plot_.right, plot_.bottom},
+                               {plot_.left, plot_.bottom},
+                               {plot_.left, plot_.top}};
+    canvas_.polyline(box, kFrameColour, 1);
+    TextStyle tick{kTickPx, clBlack, TextAlign::Centre, false};
+    forEachTick(x_, xStep_, [&](double v) {
+      double px = toCanvas(v, y_.min).x;
+      const CanvasPoint line[] = {{px, plot_.bottom}, {px, plot_.bottom + kTickLength}};
+      canvas_.polyline(line, kFrameColour, 1);
+      canvas_.text({px, plot_.bottom + kTickLength + kTickGap + kTickPx * 0.85},
+                   formatNumber(xPicture_, v), tick);
+    });
+    tick.align = TextAlign::Right;
+    forEachTick(y_, yStep_, [&](double v) {
+      double py = toCanvas(x_.min, v).y;
+      const CanvasPoint line[] = {{plot_.left - kTickLength, py}, {plot_.left, py}};
+      canvas_.polyline(line, kFrameColour, 1);
+      canvas_.text({plot_.left - kTickLength - kTickGap, py + kTickPx * 0.35},
+                   formatNumber(yPicture_, v), tick);
+    });
+    if (!chart_.left.title.empty()) {
+      TextStyle t{kTickPx, clBlack, TextAlign::Left, false};
+      canvas_.text({plot_.left, plot_.top - 4}, chart_.left.title, t);
+    }
+    if (!chart_.bottom.title.empty()) {
+      TextStyle t{kTickPx, clBlack, TextAlign::Centre, false};
+      canvas_.text({(plot_.left + plot_.right) / 2,
+                    plot_.bottom + kTickLength + kTickGap + kTickPx * 1.85 + 4},
+                   chart_.bottom.title, t);
+    }
+  }
+
+  // Liang-Barsky in chart units against the axis box, so that far-away points
+  // never turn into huge pixel numbers. False when nothing of it is inside.
+  bool clip(double& x0, double& y0, double& x1, double& y1) const {
+    double dx = x1 - x0, dy = y1 - y0;
+    if (!std::isfinite(dx) || !std::isfinite(dy)) return false;
+    double t0 = 0, t1 = 1;
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {x0 - x_.min, x_.max - x0, y0 - y_.min, y_.max - y0};
+    for (int i = 0; i < 4; ++i) {
+      if (p[i] == 0) {
+        if (q[i] < 0) return false;
+        continue;
+      }
+      double t = q[i] / p[i];
+      if (p[i] < 0) {
+        t0 = std::max(t0, t);
+      } else {
+        t1 = std::min(t1, t);
+      }
+      if (t0 > t1) return false;
+    }
+    double ax = x0 + t0 * dx, ay = y0 + t0 * dy;
+    double bx = x0 + t1 * dx, by = y0 + t1 * dy;
+    x0 = ax;
+    y0 = ay;
+    x1 = bx;
+    y1 = by;
+    return true;
+  }
+
+  void flush(Colour colour) {
+    if (run_.size() >= 2) canvas_.polyline(run_, colour, 1);
+    run_.clear();
+  }
+
+  void drawLines(const Series& s) {
+    run_.clear();
+    Colour runColour = s.colour;
+    for (size_t i = 1; i < s.points.size(); ++i) {
+      const ChartPoint& a = s.points[i - 1];
+      const ChartPoint& b = s.points[i];
+      if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) ||
+          !std::isfinite(b.y)) {
+        flush(runColour);
+        continue;
+      }
+      double x0 = a.x, y0 = a.y, x1 = b.x, y1 = b.y;
+      if (!clip(x0, y0, x1, y1)) {
+        flush(runColour);
+        continue;
+      }
+      bool whole = x0 == a.x && y0 == a.y;
+      Colour colour = b.colour.value_or(s.colour);
+      // A segment continues the current polyline when it starts where the
+      // last one ended (its start was not clipped) and keeps its colour.
+      if (run_.empty() || !whole || colour != runColour) {
+        flush(runColour);
+        run_.push_back(toPlot(x0, y0));
+        runColour = colour;
+      }
+      run_.push_back(toPlot(x1, y1));
+      if (x1 != b.x || y1 != b.y) flush(runColour);  // the line leaves the plot
+    }
+    flush(runColour);
+  }
+
+  // A point between two neighbours at its own height carries the label of a
+  // horizontal line (a dimension chain's length): centred above it.
+  static bool onHorizontalRun(const Series& s, size_t i) {
+    if (i == 0 || i + 1 >= s.points.size()) return false;
+    return s.points[i - 1].y == s.points[i].y && s.points[i + 1].y == s.points[i].y &&
+           s.points[i - 1].x != s.points[i].x && s.points[i + 1].x != s.points[i].x;
+  }
+
+  void drawLabels(const Series& s) {
+    double sizePx = std::clamp(s.labelFontSize, 4, 72) * kPixelsPerPoint;
+    for (size_t i = 0; i < s.points.size(); ++i) {
+      const ChartPoint& p = s.points[i];
+      if (isBlank(p.label) || !std::isfinite(p.x) || !std::isfinite(p.y)) continue;
+      if (p.x < x_.min || p.x > x_.max || p.y < y_.min || p.y > y_.max) continue;
+      CanvasPoint at = toCanvas(p.x, p.y);
+      TextStyle style{sizePx, s.labelColour, TextAlign::Left, false};
+      // The series' mark offset is the gap to the text, a negative one
+      // putting the text below the point; none set means 3 px above.
+      const double gap = s.markOffset == 0 ? kLabelOffset : std::abs(s.markOffset);
+      const bool below = s.markOffset < 0;
+      CanvasPoint anchor{at.x + kLabelOffset, below ? at.y + gap + sizePx * 0.85 : at.y - gap};
+      double w = textWidth(p.label, sizePx);
+      if (onHorizontalRun(s, i)) {
+        style.align = TextAlign::Centre;
+        anchor.x = std::clamp(at.x, w / 2, std::max(w / 2, width_ - w / 2));
+      } else if (anchor.x + w > width_) {
+        style.align = TextAlign::Right;
+        anchor.x = at.x - kLabelOffset;
+      }
+      if (anchor.y - sizePx * 0.85 < 0) anchor.y = at.y + gap + sizePx * 0.85;
+      if (anchor.y > height_) anchor.y = at.y - gap;
+      canvas_.text(anchor, p.label, style);
+    }
+  }
+
+  const Chart& chart_;
+  ChartCanvas& canvas_;
+  int width_ = 0, height_ = 0;
+  Range x_{0, 1}, y_{0, 1};
+  Rect plot_{0, 0, 1, 1};
+  bool drawAxes_ = true;
+  double xStep_ = 1, yStep_ = 1;
+  std::string xPicture_, yPicture_;
+  std::vector<CanvasPoint> run_;  // the polyline being collected, reused
+};
+
+}  // namespace
+
+void renderChart(const Chart& chart, ChartCanvas& canvas) {
+  Renderer(chart, canvas).run();
+}
+
+}  // namespace kovrel
