@@ -57,7 +57,7 @@ auto& lookup(Map& map, std::string_view name, const char* what) {
   return it->second;
 }
 
-struct ChartSpec {
+struct ChartDesign {
   const char* name;
   const char* title;
   int width, height;
@@ -80,7 +80,7 @@ ResultsWindow::ResultsWindow() {
       {"StringGrid16", {6, 2}}};
   for (const auto& [name, size] : grids) grids_.emplace(name, StringGrid(size.first, size.second));
 
-  const ChartSpec charts[] = {
+  const ChartDesign charts[] = {
       {"Chart1", "荷重図(安定計算時)", 641, 480,
        {{"Series1", "擁壁"}, {"Series2", "地盤反力"}, {"Series5", "すべり面"},
         {"Series6", "載荷重"}, {"Series4", "地表"}, {"Series13", "土圧"},
@@ -106,13 +106,13 @@ ResultsWindow::ResultsWindow() {
         {"Series52", ""}, {"Series53", ""}, {"Series54", ""}, {"Series55", ""},
         {"Series57", ""}, {"Series58", ""}}},
   };
-  for (const ChartSpec& spec : charts) {
-    Chart& c = charts_[spec.name];
-    c.name = spec.name;
-    c.title = spec.title;
-    c.width = spec.width;
-    c.height = spec.height;
-    for (const auto& [name, title] : spec.series) {
+  for (const ChartDesign& design : charts) {
+    Chart& c = charts_[design.name];
+    c.name = design.name;
+    c.title = design.title;
+    c.width = design.width;
+    c.height = design.height;
+    for (const auto& [name, title] : design.series) {
       Series s;
       s.name = name;
       s.title = title;
