@@ -13,10 +13,10 @@ namespace kovrel {
 namespace {
 
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
-constexpr double kPadding = 6;       // frame to plot area, px
-constexpr double kTickLength = 4;    // px outside the plot frame
-constexpr double kTickGap = 3;       // tick to its label, px
-constexpr double kLabelOffset = 3;   // point to its label, px
+constexpr double kPadding = 6;      // frame to plot area, px
+constexpr double kTickLength = 4;   // px outside the plot frame
+constexpr double kTickGap = 3;      // tick to its label, px
+constexpr double kLabelOffset = 3;  // point to its label, px
 constexpr double kTitlePx = 10 * kPixelsPerPoint;
 constexpr double kTickPx = 8 * kPixelsPerPoint;
 constexpr Colour kFrameColour = rgb(128, 128, 128);
@@ -42,8 +42,8 @@ bool isBlank(std::string_view text) {
 
 // The axis range to draw: the chart's own when it is usable, else the data's.
 Range axisRange(const Axis& axis, const Chart& chart, bool horizontal) {
-  if (std::isfinite(axis.minimum) && std::isfinite(axis.maximum) &&
-      axis.minimum != axis.maximum && std::isfinite(axis.maximum - axis.minimum)) {
+  if (std::isfinite(axis.minimum) && std::isfinite(axis.maximum) && axis.minimum != axis.maximum &&
+      std::isfinite(axis.maximum - axis.minimum)) {
     return {std::min(axis.minimum, axis.maximum), std::max(axis.minimum, axis.maximum)};
   }
   double lo = INFINITY, hi = -INFINITY;

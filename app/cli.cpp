@@ -9,10 +9,10 @@
 #include "app/metafile_export.h"
 #include "app/pdf_export.h"
 #include "app/reference_export.h"
-#include "app/svg_export.h"
-#include "app/text_export.h"
 #include "app/start_up.h"
 #include "app/summary.h"
+#include "app/svg_export.h"
+#include "app/text_export.h"
 #include "base/atomic_file.h"
 #include "base/shift_jis.h"
 #include "engine/calculation.h"
@@ -47,7 +47,8 @@ Options parse(const std::vector<std::string>& args, std::ostream& out, bool& don
   Options o;
   done = false;
   // No option at all (at most a file to load): run it and print the summary.
-  if (args.empty() || (args.size() == 1 && (args[0].empty() || args[0][0] != '-'))) o.summary = true;
+  if (args.empty() || (args.size() == 1 && (args[0].empty() || args[0][0] != '-')))
+    o.summary = true;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     auto value = [&]() -> const std::string& {
@@ -65,7 +66,8 @@ Options parse(const std::vector<std::string>& args, std::ostream& out, bool& don
     } else if (a == "--set") {
       const std::string& v = value();
       size_t eq = v.find('=');
-      if (eq == std::string::npos || eq == 0) throw UsageError("--set needs NAME=VALUE, not \"" + v + "\"");
+      if (eq == std::string::npos || eq == 0)
+        throw UsageError("--set needs NAME=VALUE, not \"" + v + "\"");
       o.sets.emplace_back(v.substr(0, eq), v.substr(eq + 1));
     } else if (a == "--no-calc") {
       o.calculate = false;
@@ -130,7 +132,9 @@ void applySet(DesignConditions& dc, const std::string& name, const std::string& 
   const Control& c = dc.control(name);
   switch (c.kind) {
     case ControlKind::Edit:
-    case ControlKind::Combo: dc.setText(name, value); return;
+    case ControlKind::Combo:
+      dc.setText(name, value);
+      return;
     case ControlKind::Radio:
     case ControlKind::TabSet:
     case ControlKind::PageControl: {
@@ -151,7 +155,8 @@ void applySet(DesignConditions& dc, const std::string& name, const std::string& 
         throw UsageError(name + " takes 1 or 0, not \"" + value + "\"");
       }
       return;
-    case ControlKind::Grid: throw UsageError(name + " is a grid: set a cell as " + name + "[c,r]");
+    case ControlKind::Grid:
+      throw UsageError(name + " is a grid: set a cell as " + name + "[c,r]");
   }
 }
 
@@ -196,7 +201,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   int status = loaded ? kExitOk : kExitFile;
   if (o.calculate && loaded) {
     switch (runCalculation(session)) {
-      case RunStatus::Finished: break;
+      case RunStatus::Finished:
+        break;
       case RunStatus::Blocked:
         status = kExitBlocked;
         for (const Message& m : session.messages) {

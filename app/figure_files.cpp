@@ -34,8 +34,7 @@ std::vector<FigureFile> allFigureFiles() {
   return figureFilesFor(WallChoice{false, true});
 }
 
-std::string figurePath(const std::string& folder, const FigureFile& figure,
-                       const char* extension) {
+std::string figurePath(const std::string& folder, const FigureFile& figure, const char* extension) {
   std::string path = folder;
   if (!path.empty() && path.back() != '/') path += '/';
   return path + figure.stem + extension;

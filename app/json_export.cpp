@@ -126,16 +126,23 @@ void writeConditions(JsonWriter& j, const DesignConditions& dc) {
     j.key(c.name);
     switch (c.kind) {
       case ControlKind::Edit:
-      case ControlKind::Combo: j.string(c.text); break;
+      case ControlKind::Combo:
+        j.string(c.text);
+        break;
       case ControlKind::Radio:
       case ControlKind::TabSet:
-      case ControlKind::PageControl: j.integer(c.index); break;
-      case ControlKind::Check: j.boolean(c.checked); break;
+      case ControlKind::PageControl:
+        j.integer(c.index);
+        break;
+      case ControlKind::Check:
+        j.boolean(c.checked);
+        break;
       case ControlKind::Grid:
         j.beginArray();
         for (int row = 0; row < c.rowCount; ++row) {
           j.beginArray();
-          for (int col = 0; col < c.colCount; ++col) j.string(c.cells[size_t(row * c.colCount + col)]);
+          for (int col = 0; col < c.colCount; ++col)
+            j.string(c.cells[size_t(row * c.colCount + col)]);
           j.endArray();
         }
         j.endArray();

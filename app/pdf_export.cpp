@@ -11,8 +11,8 @@ namespace kovrel {
 
 const std::vector<std::string> kPdfExportQuestion = {
     "計算結果をPDF出力しますか。", "", "出力ファイル名は", "　擁壁計算結果.pdf", "です。"};
-const std::vector<std::string> kPdfExportOpenQuestion = {
-    "[ 擁壁計算結果.pdf ]を表示しますか？", "", "(起動まで少し時間がかかります。)"};
+const std::vector<std::string> kPdfExportOpenQuestion = {"[ 擁壁計算結果.pdf ]を表示しますか？", "",
+                                                         "(起動まで少し時間がかかります。)"};
 
 std::string renderPdfReport(const PdfReportSource& source) {
   const ResultsWindow& results = source.results;
@@ -39,7 +39,9 @@ std::string renderPdfReport(const PdfReportSource& source) {
     pages.pageHeading(page.heading);
     for (const PdfBlock& b : page.blocks) {
       switch (b.kind) {
-        case PdfBlock::List: pages.listBlock(b.left, b.top, results.listBox(b.source), b.size); break;
+        case PdfBlock::List:
+          pages.listBlock(b.left, b.top, results.listBox(b.source), b.size);
+          break;
         case PdfBlock::Table:
           pages.tableBlock(b.left, b.top, b.title, results.grid(b.source), b.size);
           break;

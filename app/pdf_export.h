@@ -30,9 +30,9 @@ inline constexpr const char* kPdfCreator = "Dernholm Ver3.1";
 
 struct PdfReportSource {
   const ResultsWindow& results;
-  int wallType = 0;        // 0 逆Ｔ型, 1 Ｌ型
+  int wallType = 0;  // 0 逆Ｔ型, 1 Ｌ型
   bool shearKey = false;
-  std::string title;       // the design-condition file's name
+  std::string title;                    // the design-condition file's name
   std::optional<std::tm> creationTime;  // none: the local time
 };
 

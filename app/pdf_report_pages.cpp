@@ -14,10 +14,16 @@ constexpr double kFrameBottom = 28;
 constexpr double kLowestBaseline = kFrameBottom + 4;
 constexpr double kSmallestListSize = 3;
 
-double pageX(double left) { return kFrameLeft + left; }
-double pageY(double top) { return kFrameTop - top; }
+double pageX(double left) {
+  return kFrameLeft + left;
+}
+double pageY(double top) {
+  return kFrameTop - top;
+}
 
-bool isBlankLabel(const std::string& label) { return label.empty() || label == " "; }
+bool isBlankLabel(const std::string& label) {
+  return label.empty() || label == " ";
+}
 
 PdfBlock list(const char* box, double left, double top, double size) {
   return {PdfBlock::List, box, left, top, size, {}, 0, 0, 0};
@@ -25,8 +31,7 @@ PdfBlock list(const char* box, double left, double top, double size) {
 PdfBlock table(const char* grid, double left, double top, const char* title, double size = 9) {
   return {PdfBlock::Table, grid, left, top, size, title, 0, 0, 0};
 }
-PdfBlock figure(int mode, const char* chart, double left, double top, double width,
-                double height) {
+PdfBlock figure(int mode, const char* chart, double left, double top, double width, double height) {
   return {PdfBlock::Figure, chart, left, top, 0, {}, mode, width, height};
 }
 
@@ -88,8 +93,8 @@ void PdfReportPages::tableBlock(double left, double top, std::string_view title,
   const int rows = grid.rowCount();
   std::vector<double> edge(size_t(cols) + 1, 0.0);
   for (int col = 0; col < cols; ++col) {
-    const int w = size_t(col) < grid.colWidths.size() ? grid.colWidths[size_t(col)]
-                                                        : kPdfGridDefaultColWidth;
+    const int w =
+        size_t(col) < grid.colWidths.size() ? grid.colWidths[size_t(col)] : kPdfGridDefaultColWidth;
     edge[size_t(col) + 1] = edge[size_t(col)] + std::max(w, 0);
   }
   const double tableW = edge.back();
@@ -120,8 +125,8 @@ void PdfReportPages::tableBlock(double left, double top, std::string_view title,
   }
 }
 
-void PdfReportPages::chartBlock(int mode, const Chart& chart, double left, double top,
-                                double width, double height) {
+void PdfReportPages::chartBlock(int mode, const Chart& chart, double left, double top, double width,
+                                double height) {
   TPDFContents& c = page();
   const double l = kFrameLeft + left;
   const double r = l + width;
@@ -244,9 +249,9 @@ std::vector<PdfPage> pdfReportPages(int wallType, bool shearKey) {
                      {list("ListBox11", 20, 40, 9), figure(0, "Chart7", 240, 360, 220, 120),
                       table("StringGrid9", 240, 510, "表:断面力(せん断力)"),
                       table("StringGrid14", 240, 650, "表:断面力(曲げﾓｰﾒﾝﾄ)")}});
-    pages.push_back({"Ⅳ-2-3.構造計算:底版(かかと版)(鉄筋量、応力度)",
-                     {list("ListBox16", 20, 40, 9),
-                      table("StringGrid11", 270, 610, "表:応力度及び配筋量")}});
+    pages.push_back(
+        {"Ⅳ-2-3.構造計算:底版(かかと版)(鉄筋量、応力度)",
+         {list("ListBox16", 20, 40, 9), table("StringGrid11", 270, 610, "表:応力度及び配筋量")}});
     keyHeading = "Ⅳ-2-4.構造計算:底版(突起)";
   }
   if (shearKey) {

@@ -47,9 +47,9 @@ struct PdfBlock {
   enum Kind { List, Table, Figure } kind;
   std::string source;  // list box, grid or chart name
   double left, top;
-  double size = 9;     // list and table font size
-  std::string title;   // table title
-  int mode = 0;        // chart y direction
+  double size = 9;    // list and table font size
+  std::string title;  // table title
+  int mode = 0;       // chart y direction
   double width = 0, height = 0;
 };
 

@@ -18,8 +18,8 @@ std::string stabilityGoverningNumbers(const TAntei& s, const DesignConditions& d
     case 2: {
       if (dc.index("RadioGroup11") == 1) {
         const double mo = s.overturningMoment;
-        std::string out = "  Fm=" + (mo > 0 ? formatNumber("0.000", s.resistingMoment / mo)
-                                            : std::string("∞"));
+        std::string out =
+            "  Fm=" + (mo > 0 ? formatNumber("0.000", s.resistingMoment / mo) : std::string("∞"));
         double fa = 0;
         if (parseDecimal(dc.text(normal ? "LabeledEdit1" : "LabeledEdit2"), fa)) {
           out += formatNumber(" (必要 0.00)", fa);
@@ -27,7 +27,8 @@ std::string stabilityGoverningNumbers(const TAntei& s, const DesignConditions& d
         return out;
       }
       return formatNumber("  |e|=0.000m", std::fabs(s.eccentricity)) +
-             formatNumber(normal ? " (許容 B/6=0.000m)" : " (許容 B/3=0.000m)", normal ? B / 6 : B / 3);
+             formatNumber(normal ? " (許容 B/6=0.000m)" : " (許容 B/3=0.000m)",
+                          normal ? B / 6 : B / 3);
     }
     case 3:
       if (!reaction) return "  q 計算不能(偏心距離オーバー)";

@@ -24,7 +24,8 @@ std::string summaryText(const Session& session) {
   }
   // Each designed member with its largest stress-to-allowable ratio.
   for (const MemberJudgement& j : session.memberJudgements) {
-    out += j.member + ": " + (j.ok ? "OK" : "不可") + formatNumber(" (応力度比 0.000)", j.ratio) + "\n";
+    out += j.member + ": " + (j.ok ? "OK" : "不可") + formatNumber(" (応力度比 0.000)", j.ratio) +
+           "\n";
   }
   return out;
 }

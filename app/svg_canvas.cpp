@@ -48,10 +48,18 @@ void escaped(std::string& out, std::string_view text) {
     char c = text[i];
     if (len == 1) {
       switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
+        case '&':
+          out += "&amp;";
+          break;
+        case '<':
+          out += "&lt;";
+          break;
+        case '>':
+          out += "&gt;";
+          break;
+        case '"':
+          out += "&quot;";
+          break;
         default:
           if (static_cast<unsigned char>(c) < 0x20) {
             out += "\xEF\xBF\xBD";
@@ -116,7 +124,9 @@ void SvgCanvas::text(CanvasPoint anchor, std::string_view utf8, const TextStyle&
   out_ += "</text>\n";
 }
 
-void SvgCanvas::end() { out_ += "</svg>\n"; }
+void SvgCanvas::end() {
+  out_ += "</svg>\n";
+}
 
 std::string chartAsSvg(const Chart& chart) {
   SvgCanvas canvas;

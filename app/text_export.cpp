@@ -5,8 +5,8 @@
 
 namespace kovrel {
 
-const std::vector<std::string> kTextExportQuestion = {
-    "計算結果をテキスト出力しますか。", "", "出力ファイル名は", "　擁壁.txt", "です。"};
+const std::vector<std::string> kTextExportQuestion = {"計算結果をテキスト出力しますか。", "",
+                                                      "出力ファイル名は", "　擁壁.txt", "です。"};
 
 namespace {
 
@@ -18,9 +18,15 @@ struct Block {
   int width = 0;     // table field width in Shift-JIS bytes
 };
 
-constexpr Block H(const char* text) { return {BlockKind::Heading, text}; }
-constexpr Block L(const char* name) { return {BlockKind::List, name}; }
-constexpr Block T(const char* name, int width) { return {BlockKind::Table, name, width}; }
+constexpr Block H(const char* text) {
+  return {BlockKind::Heading, text};
+}
+constexpr Block L(const char* name) {
+  return {BlockKind::List, name};
+}
+constexpr Block T(const char* name, int width) {
+  return {BlockKind::Table, name, width};
+}
 
 // Report order up to the stem anchorage; the base slab follows by wall type.
 constexpr Block kMainBlocks[] = {
@@ -61,12 +67,10 @@ constexpr Block kMainBlocks[] = {
     L("ListBox22"),
 };
 
-constexpr Block kToeGroup[] = {H("つま先版"), L("ListBox9"), L("ListBox15"),
-                               T("StringGrid8", 10), T("StringGrid13", 10),
-                               T("StringGrid3", 10)};
-constexpr Block kHeelGroup[] = {H("かかと版"), L("ListBox11"), L("ListBox16"),
-                                T("StringGrid9", 10), T("StringGrid14", 10),
-                                T("StringGrid11", 10)};
+constexpr Block kToeGroup[] = {H("つま先版"),        L("ListBox9"),         L("ListBox15"),
+                               T("StringGrid8", 10), T("StringGrid13", 10), T("StringGrid3", 10)};
+constexpr Block kHeelGroup[] = {H("かかと版"),        L("ListBox11"),        L("ListBox16"),
+                                T("StringGrid9", 10), T("StringGrid14", 10), T("StringGrid11", 10)};
 constexpr Block kKeyGroup[] = {H("突起"), L("ListBox13"), L("ListBox17"), T("StringGrid7", 10)};
 
 class ReportText {
@@ -81,9 +85,8 @@ class ReportText {
       case BlockKind::List: {
         const ListBox& box = results_.listBox(block.text);
         for (size_t i = 0; i < box.lines.size(); ++i) {
-          appendEncoded(box.lines[i], [&] {
-            return std::string(block.text) + " line " + std::to_string(i + 1);
-          });
+          appendEncoded(box.lines[i],
+                        [&] { return std::string(block.text) + " line " + std::to_string(i + 1); });
           out_ += "\r\n";
         }
         out_ += "\r\n";
@@ -183,9 +186,9 @@ void writeTextReport(const ResultsWindow& results, WallChoice choice, const std:
 
 bool runTextExportCommand(Session& session, const ConfirmFn& confirm, const std::string& folder) {
   if (!confirm || !confirm(Message{MessageKind::Info, kTextExportQuestion})) return false;
-  std::string path = folder.empty() ? std::string(kTextExportFileName)
-                                    : folder + (folder.back() == '/' ? "" : "/") +
-                                          kTextExportFileName;
+  std::string path = folder.empty()
+                         ? std::string(kTextExportFileName)
+                         : folder + (folder.back() == '/' ? "" : "/") + kTextExportFileName;
   try {
     writeTextReport(session.results, wallChoiceOf(session.conditions), path);
   } catch (const std::exception& e) {

@@ -54,7 +54,9 @@ void put32(std::string& out, std::uint32_t d) {
 
 }  // namespace
 
-void WmfCanvas::word(std::uint16_t w) { put16(records_, w); }
+void WmfCanvas::word(std::uint16_t w) {
+  put16(records_, w);
+}
 
 void WmfCanvas::beginRecord(std::uint16_t function) {
   recordStart_ = records_.size();
@@ -123,8 +125,8 @@ void WmfCanvas::usePen(PenKey pen) {
   if (pen == pen_ && penSlot_ >= 0) return;
   std::uint32_t ref = colorRef(pen.colour);
   // PS_SOLID, width as a point (x = width, y unused), colour.
-  record(kCreatePenIndirect, {0, std::uint16_t(pen.width), 0, std::uint16_t(ref & 0xFFFF),
-                              std::uint16_t(ref >> 16)});
+  record(kCreatePenIndirect,
+         {0, std::uint16_t(pen.width), 0, std::uint16_t(ref & 0xFFFF), std::uint16_t(ref >> 16)});
   selectNew(penSlot_);
   pen_ = pen;
 }

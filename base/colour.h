@@ -10,7 +10,9 @@ namespace kovrel {
 
 using Colour = std::int32_t;
 
-constexpr Colour rgb(int r, int g, int b) { return Colour(r | (g << 8) | (b << 16)); }
+constexpr Colour rgb(int r, int g, int b) {
+  return Colour(r | (g << 8) | (b << 16));
+}
 
 inline constexpr Colour clBlack = rgb(0, 0, 0);
 inline constexpr Colour clMaroon = rgb(128, 0, 0);

@@ -13,10 +13,14 @@ std::string Message::joined(const char* separator) const {
 
 const char* messageKindName(MessageKind kind) {
   switch (kind) {
-    case MessageKind::Warn: return "warn";
-    case MessageKind::Block: return "block";
-    case MessageKind::Error: return "error";
-    case MessageKind::Info: return "info";
+    case MessageKind::Warn:
+      return "warn";
+    case MessageKind::Block:
+      return "block";
+    case MessageKind::Error:
+      return "error";
+    case MessageKind::Info:
+      return "info";
   }
   return "info";
 }

@@ -39,17 +39,20 @@ std::string convert(std::string_view in, const char* to, const char* from, const
     if (std::string_view(from) == "UTF-8") {
       size_t len = 1;
       unsigned char lead = static_cast<unsigned char>(in[offset]);
-      if (lead >= 0xF0) len = 4;
-      else if (lead >= 0xE0) len = 3;
-      else if (lead >= 0xC0) len = 2;
+      if (lead >= 0xF0)
+        len = 4;
+      else if (lead >= 0xE0)
+        len = 3;
+      else if (lead >= 0xC0)
+        len = 2;
       shown = "\"" + std::string(in.substr(offset, len)) + "\"";
     } else {
       char buf[16];
       std::snprintf(buf, sizeof buf, "0x%02X", static_cast<unsigned char>(in[offset]));
       shown = buf;
     }
-    throw EncodingError(std::string(errno == EILSEQ ? "no " : "incomplete ") + what +
-                        " code for " + shown + " at byte " + std::to_string(offset));
+    throw EncodingError(std::string(errno == EILSEQ ? "no " : "incomplete ") + what + " code for " +
+                        shown + " at byte " + std::to_string(offset));
   }
   out.resize(out.size() - dstLeft);
   return out;

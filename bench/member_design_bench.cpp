@@ -17,8 +17,12 @@ void runDefaultWall(benchmark::State& state, int stemPressureMethod) {
   }
 }
 
-void BM_DefaultWallTrialWedgeStem(benchmark::State& state) { runDefaultWall(state, 0); }
-void BM_DefaultWallBackCalculatedStem(benchmark::State& state) { runDefaultWall(state, 1); }
+void BM_DefaultWallTrialWedgeStem(benchmark::State& state) {
+  runDefaultWall(state, 0);
+}
+void BM_DefaultWallBackCalculatedStem(benchmark::State& state) {
+  runDefaultWall(state, 1);
+}
 
 BENCHMARK(BM_DefaultWallTrialWedgeStem)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DefaultWallBackCalculatedStem)->Unit(benchmark::kMillisecond);

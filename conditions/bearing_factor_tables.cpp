@@ -18,10 +18,12 @@ enum class Factor { Nc, Nq, Ngamma };
 double factorAt(Factor f, int phiDegrees, double tanTheta) {
   const double phi = phiDegrees * kDegree;
   switch (f) {
-    case Factor::Nc: return bearingFactorNc(tanTheta, phi);
+    case Factor::Nc:
+      return bearingFactorNc(tanTheta, phi);
     case Factor::Nq:
       return bearingFactorNq(1, phi, tanTheta, kChartOverburden, kChartCohesion).value;
-    case Factor::Ngamma: return bearingFactorNgamma(phiDegrees, tanTheta);
+    case Factor::Ngamma:
+      return bearingFactorNgamma(phiDegrees, tanTheta);
   }
   return kBearingFactorOutOfRange;
 }

@@ -59,12 +59,12 @@ Control tabs(const char* name, ControlKind kind, const char* label,
   return c;
 }
 
-const std::initializer_list<const char*> kPitchItems = {
-    "-",     "50mm",  "75mm",  "100mm", "125mm", "150mm",
-    "175mm", "200mm", "225mm", "250mm", "275mm", "300mm"};
-const std::initializer_list<const char*> kDiameterItems = {
-    "-",    "6mm",  "10mm", "13mm", "16mm", "19mm", "22mm",
-    "25mm", "29mm", "32mm", "35mm", "38mm", "41mm", "51mm"};
+const std::initializer_list<const char*> kPitchItems = {"-",     "50mm",  "75mm",  "100mm",
+                                                        "125mm", "150mm", "175mm", "200mm",
+                                                        "225mm", "250mm", "275mm", "300mm"};
+const std::initializer_list<const char*> kDiameterItems = {"-",    "6mm",  "10mm", "13mm", "16mm",
+                                                           "19mm", "22mm", "25mm", "29mm", "32mm",
+                                                           "35mm", "38mm", "41mm", "51mm"};
 const std::initializer_list<const char*> kRebarModes = {"自動設定", "ﾋﾟｯﾁ@を指定", "径(D)を指定",
                                                         "ﾋﾟｯﾁ径を指定"};
 
@@ -110,8 +110,8 @@ std::vector<Control> initialControls() {
   // ４．荷重 (1)自重
   c.push_back(radio("RadioGroup3", "①躯体", 0, {"場所打", "既製品"}));
   c.push_back(combo("ComboBox7", "γc(kN/m3)=", "24.5", {"23.0", "23.5", "24.5", "25.0"}));
-  c.push_back(combo("ComboBox18", "Ｌ(m)=", "5",
-                    {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+  c.push_back(
+      combo("ComboBox18", "Ｌ(m)=", "5", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
   c.push_back(tabs("PageControl2", ControlKind::PageControl, "③擁壁形状", {"逆Ｔ型", "Ｌ型"}));
   c.push_back(radio("RadioGroup2", "突起の有無", 0, {"無し", "有り"}));
   c.push_back(edit("Edit35", "(1)位置=", "0", false));
@@ -164,14 +164,15 @@ std::vector<Control> initialControls() {
   c.push_back(combo("ComboBox8", "γw(重量kN/m3)=", "0.0", {"9.8", "10.0"}, false));
   c.push_back(check("CheckBox2", "底版の計算に浮力を考慮", false, false));
   c.push_back(check("CheckBox5", "③風荷重", false));
-  c.push_back(combo("ComboBox3", "H2(遮音壁高m)=", "0", {"1.0", "2.0", "3.0", "4.0", "5.0"}, false));
+  c.push_back(
+      combo("ComboBox3", "H2(遮音壁高m)=", "0", {"1.0", "2.0", "3.0", "4.0", "5.0"}, false));
   c.push_back(combo("ComboBox2", "P(荷重強度kN/m2)=", "0", {"1.0", "2.0"}, false));
   c.push_back(check("CheckBox6", "④衝突荷重", false));
   c.push_back(combo("ComboBox9", "H3(作用高さm)=", "0.0", {"0.6", "0.675", "0.76"}, false));
   c.push_back(combo("ComboBox4", "P(衝突荷重kN)=", "0", {"30", "50", "55"}, false));
   // ４．荷重 (4)設計震度
-  c.push_back(combo("ComboBox5", "標準値", "0.0", {"0.12", "0.15", "0.16", "0.18", "0.20", "0.24"},
-                    false));
+  c.push_back(
+      combo("ComboBox5", "標準値", "0.0", {"0.12", "0.15", "0.16", "0.18", "0.20", "0.24"}, false));
   c.push_back(combo("ComboBox6", "x 補正係数", "1.0", {"1.0", "0.85", "0.70"}, false));
   c.push_back(edit("Edit61", "=設計震度", "0.0", false));
   c.push_back(layerGrid());

@@ -11,10 +11,18 @@ DatFileError::DatFileError(int line, std::string what)
 
 namespace {
 
-DatEntry index(const char* c) { return {DatEntryKind::Index, c}; }
-DatEntry text(const char* c) { return {DatEntryKind::Text, c}; }
-DatEntry editState(const char* c) { return {DatEntryKind::EditState, c}; }
-DatEntry checkState(const char* c) { return {DatEntryKind::CheckState, c}; }
+DatEntry index(const char* c) {
+  return {DatEntryKind::Index, c};
+}
+DatEntry text(const char* c) {
+  return {DatEntryKind::Text, c};
+}
+DatEntry editState(const char* c) {
+  return {DatEntryKind::EditState, c};
+}
+DatEntry checkState(const char* c) {
+  return {DatEntryKind::CheckState, c};
+}
 
 std::vector<DatEntry> buildLayout() {
   std::vector<DatEntry> e;
@@ -32,8 +40,8 @@ std::vector<DatEntry> buildLayout() {
   // Both wall types' dimensions, whichever type is active.
   add(editState, {"Edit3", "Edit5", "Edit7", "Edit8", "Edit9", "Edit10", "Edit11", "Edit12",
                   "Edit29", "Edit4"});
-  add(editState, {"Edit6", "Edit22", "Edit44", "Edit45", "Edit46", "Edit47", "Edit48", "Edit32",
-                  "Edit49"});
+  add(editState,
+      {"Edit6", "Edit22", "Edit44", "Edit45", "Edit46", "Edit47", "Edit48", "Edit32", "Edit49"});
   add(index, {"RadioGroup2"});
   add(editState, {"Edit35", "Edit40", "Edit41"});
   add(index, {"TabControl1"});
@@ -76,7 +84,8 @@ std::string entryName(const DatEntry& e) {
 // Writes one stored text; refuses what the line format cannot carry.
 void putText(std::string& out, const std::string& value, const std::string& control) {
   if (value.find_first_of("\r\n") != std::string::npos) {
-    throw DatFileError(0, control + " holds a line break, which a design-condition file cannot store");
+    throw DatFileError(0,
+                       control + " holds a line break, which a design-condition file cannot store");
   }
   try {
     out += toShiftJis(value);
@@ -172,9 +181,12 @@ const std::vector<DatEntry>& datLayout() {
 
 int datLineCount(DatEntryKind kind) {
   switch (kind) {
-    case DatEntryKind::EditState: return 3;
-    case DatEntryKind::CheckState: return 2;
-    default: return 1;
+    case DatEntryKind::EditState:
+      return 3;
+    case DatEntryKind::CheckState:
+      return 2;
+    default:
+      return 1;
   }
 }
 
@@ -183,8 +195,12 @@ std::string conditionsFileBytes(const DesignConditions& dc) {
   for (const DatEntry& e : datLayout()) {
     const std::string name = entryName(e);
     switch (e.kind) {
-      case DatEntryKind::Index: putLine(out, std::to_string(dc.index(e.control))); break;
-      case DatEntryKind::Text: putText(out, dc.text(e.control), name); break;
+      case DatEntryKind::Index:
+        putLine(out, std::to_string(dc.index(e.control)));
+        break;
+      case DatEntryKind::Text:
+        putText(out, dc.text(e.control), name);
+        break;
       case DatEntryKind::EditState: {
         const Control& c = dc.control(e.control);
         putText(out, c.text, name);
@@ -198,7 +214,9 @@ std::string conditionsFileBytes(const DesignConditions& dc) {
         putLine(out, colourName(c.colour));
         break;
       }
-      case DatEntryKind::Cell: putText(out, dc.cell(e.control, e.col, e.row), name); break;
+      case DatEntryKind::Cell:
+        putText(out, dc.cell(e.control, e.col, e.row), name);
+        break;
     }
   }
   return out;
@@ -212,8 +230,12 @@ void restoreStoredValues(DesignConditions& dc, std::string_view bytes) {
     const std::string name = entryName(e);
     Control& c = dc.control(e.control);
     switch (e.kind) {
-      case DatEntryKind::Index: c.index = readIndex(in, c); break;
-      case DatEntryKind::Text: c.text = in.next(name); break;
+      case DatEntryKind::Index:
+        c.index = readIndex(in, c);
+        break;
+      case DatEntryKind::Text:
+        c.text = in.next(name);
+        break;
       case DatEntryKind::EditState:
         c.text = in.next(name);
         c.colour = readColour(in, name);
@@ -223,7 +245,9 @@ void restoreStoredValues(DesignConditions& dc, std::string_view bytes) {
         c.checked = in.next(name) == "TRUE";
         c.colour = readColour(in, name);
         break;
-      case DatEntryKind::Cell: dc.setCell(e.control, e.col, e.row, in.next(name)); break;
+      case DatEntryKind::Cell:
+        dc.setCell(e.control, e.col, e.row, in.next(name));
+        break;
     }
   }
 }
@@ -242,7 +266,9 @@ void applyConditionsFile(DesignConditions& dc, std::string_view bytes) {
         if (name == "RadioGroup5") dc.setIndex("Form9.RadioGroup4", value);
         break;
       }
-      case DatEntryKind::Text: dc.setText(e.control, in.next(name)); break;
+      case DatEntryKind::Text:
+        dc.setText(e.control, in.next(name));
+        break;
       case DatEntryKind::EditState: {
         std::string value = in.next(name + " (text)");
         dc.setText(e.control, std::move(value));
@@ -256,7 +282,9 @@ void applyConditionsFile(DesignConditions& dc, std::string_view bytes) {
         dc.setColour(e.control, readColour(in, name));
         break;
       }
-      case DatEntryKind::Cell: dc.setCell(e.control, e.col, e.row, in.next(name)); break;
+      case DatEntryKind::Cell:
+        dc.setCell(e.control, e.col, e.row, in.next(name));
+        break;
     }
   }
   restoreStoredValues(dc, bytes);

@@ -2,9 +2,9 @@
 
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <utility>
-#include <cmath>
 
 #include "conditions/control_catalogue.h"
 
@@ -12,13 +12,20 @@ namespace kovrel {
 
 const char* controlKindName(ControlKind kind) {
   switch (kind) {
-    case ControlKind::Edit: return "edit";
-    case ControlKind::Combo: return "combo";
-    case ControlKind::Radio: return "radio";
-    case ControlKind::Check: return "check";
-    case ControlKind::TabSet: return "tab";
-    case ControlKind::PageControl: return "page";
-    case ControlKind::Grid: return "grid";
+    case ControlKind::Edit:
+      return "edit";
+    case ControlKind::Combo:
+      return "combo";
+    case ControlKind::Radio:
+      return "radio";
+    case ControlKind::Check:
+      return "check";
+    case ControlKind::TabSet:
+      return "tab";
+    case ControlKind::PageControl:
+      return "page";
+    case ControlKind::Grid:
+      return "grid";
   }
   return "edit";
 }

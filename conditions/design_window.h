@@ -45,14 +45,19 @@ struct DesignWindow {
 
   // Labels over the pictures, by caption: "仮想地盤面 ----", "Ho", "H1",
   // "H2", "H3", "(1)", "(2)", "(3)".
-  std::map<std::string, bool> pictureLabels = {
-      {"仮想地盤面 ----", false}, {"Ho", false},  {"H1", false},  {"H2", false},
-      {"H3", false},              {"(1)", false}, {"(2)", false}, {"(3)", false}};
+  std::map<std::string, bool> pictureLabels = {{"仮想地盤面 ----", false},
+                                               {"Ho", false},
+                                               {"H1", false},
+                                               {"H2", false},
+                                               {"H3", false},
+                                               {"(1)", false},
+                                               {"(2)", false},
+                                               {"(3)", false}};
 
   // Seismic aids: the standard-value table, the ground-type table, the zone
   // keys of the chosen initial and the municipalities of the chosen zone.
-  AidGrid standardValues;  // StringGrid1, 4 x 3
-  AidGrid groundTypes;     // StringGrid3, 2 x 4
+  AidGrid standardValues;                   // StringGrid1, 4 x 3
+  AidGrid groundTypes;                      // StringGrid3, 2 x 4
   std::vector<std::string> zoneKeys;        // ListBox1
   std::vector<std::string> municipalities;  // ListBox2
 

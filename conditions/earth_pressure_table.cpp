@@ -122,7 +122,8 @@ std::string computeEarthPressureTable(const EarthPressureWindow& w, const Design
       if (!std::isfinite(state.earthCoeffH) || !std::isfinite(state.earthCoeffV)) continue;
       const std::string label = formatNumber("0.0", r);
       table.chart.series[size_t(slope * 2)].points.push_back({r, state.earthCoeffH, label, clBlue});
-      table.chart.series[size_t(slope * 2 + 1)].points.push_back({r, state.earthCoeffV, label, clBlue});
+      table.chart.series[size_t(slope * 2 + 1)].points.push_back(
+          {r, state.earthCoeffV, label, clBlue});
     }
   }
   return {};

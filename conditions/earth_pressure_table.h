@@ -17,16 +17,16 @@ struct TKeisu : TPa {};
 
 // The window's own controls.
 struct EarthPressureWindow {
-  int wallTab = 0;               // 0 "重力式１", 1 "重力式２", 2 "もたれ式", 3 "逆Ｔ型"
-  int soil = 0;                  // "礫質土", "砂質土", "粘性土"
-  std::string gamma = "20";      // ComboBox2, kN/m3
-  std::string phi = "35";        // ComboBox3, degrees
-  std::string cohesion = "0";    // ComboBox4, kN/m2
-  int seismic = 0;               // "常時", "地震時"
-  std::string kh = "0.00";       // ComboBox1
+  int wallTab = 0;           // 0 "重力式１", 1 "重力式２", 2 "もたれ式", 3 "逆Ｔ型"
+  int soil = 0;              // "礫質土", "砂質土", "粘性土"
+  std::string gamma = "20";  // ComboBox2, kN/m3
+  std::string phi = "35";    // ComboBox3, degrees
+  std::string cohesion = "0";  // ComboBox4, kN/m2
+  int seismic = 0;             // "常時", "地震時"
+  std::string kh = "0.00";     // ComboBox1
   bool khEnabled = false;
-  std::string batterGravity = "0.3";    // ComboBox6, back batter of "重力式２"
-  std::string batterLeaning = "-0.3";   // ComboBox7, back batter of "もたれ式"
+  std::string batterGravity = "0.3";   // ComboBox6, back batter of "重力式２"
+  std::string batterLeaning = "-0.3";  // ComboBox7, back batter of "もたれ式"
 
   // The soil group proposes γ and φ; the seismic group kh and its state.
   void chooseSoil(int item);
@@ -48,8 +48,8 @@ extern const char* const kInvertedTCoefficientMessage;
 // c < 0, kh outside 0 to 1) std::invalid_argument, each naming the window's
 // control; the table keeps what it held. δ and the crack shift follow RadioGroup16 and
 // CheckBox7 of the design conditions, as in the calculation.
-std::string computeEarthPressureTable(const EarthPressureWindow& window,
-                                      const DesignConditions& dc, EarthPressureTable& table);
+std::string computeEarthPressureTable(const EarthPressureWindow& window, const DesignConditions& dc,
+                                      EarthPressureTable& table);
 
 // Showing the window: the first wall-type tab becomes active and the table
 // is computed for the window's current soil and load case.

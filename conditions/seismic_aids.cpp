@@ -10,7 +10,9 @@ namespace {
 
 // The seismic aids work in single precision: kh0, Cz and their product are
 // each rounded to 32-bit floats, which decides proposals like 0.15 · 0.70.
-float singleProduct(float a, float b) { return a * b; }
+float singleProduct(float a, float b) {
+  return a * b;
+}
 
 float readSingle(const DesignConditions& dc, const char* name) {
   return static_cast<float>(dc.readDouble(name));
@@ -124,13 +126,17 @@ void applyZone(DesignConditions& dc, DesignWindow& w, const std::string& key) {
 }
 
 void fillSeismicTables(DesignConditions& dc, DesignWindow& w) {
-  w.standardValues = {4, 3, {"地震規模", "Ⅰ種", "Ⅱ種", "Ⅲ種",  //
-                             "中規模地震", "0.12", "0.15", "0.18",  //
-                             "大規模地震", "0.16", "0.20", "0.24"}};
-  w.groundTypes = {2, 4, {"地盤種別", "地盤特性値",  //
-                          "Ⅰ種", "       Tg<0.2",   //
-                          "Ⅱ種", "0.2≦Tg<0.6",    //
-                          "Ⅲ種", "0.6≦Tg"}};
+  w.standardValues = {4,
+                      3,
+                      {"地震規模", "Ⅰ種", "Ⅱ種", "Ⅲ種",       //
+                       "中規模地震", "0.12", "0.15", "0.18",  //
+                       "大規模地震", "0.16", "0.20", "0.24"}};
+  w.groundTypes = {2,
+                   4,
+                   {"地盤種別", "地盤特性値",  //
+                    "Ⅰ種", "       Tg<0.2",    //
+                    "Ⅱ種", "0.2≦Tg<0.6",       //
+                    "Ⅲ種", "0.6≦Tg"}};
   const char* headings[4] = {"層No", "層厚(m)", "N値", "土質"};
   for (int col = 0; col < 4; ++col) dc.setCell("StringGrid2", col, 0, headings[col]);
   for (int row = 1; row <= 5; ++row) {

@@ -10,7 +10,8 @@ const std::vector<ReferenceGrid>& soilConstantGrids() {
        "該当土質をクリック",
        {"注１）細粒分が少ない砂は、礫質土の値を用いてよい。",
         "注２）土質定数を上表から推定する場合は、粘着力Ｃ　　　　を無視する。",
-        "注３）地下水位以下にある土の単位体積重量は、それ　　　ぞれ表中の値から９kN/m3を差し引いた値として"
+        "注３）地下水位以下にある土の単位体積重量は、それ　　　ぞれ表中の値から９kN/"
+        "m3を差し引いた値として"
         "　　　よい。"},
        {{"土の種類", "重量(γ)", "ｾﾝ断抵抗角(φ)", "粘着力(C)"},
         {"礫質土", "20(kN/m3)", "35゜", "0"},
@@ -20,7 +21,8 @@ const std::vector<ReferenceGrid>& soilConstantGrids() {
        "単位体積重量等（H24道路土工擁壁工指針P66）",
        {"解表4-6　自然地盤の土の単位体積重量"},
        "該当土質をクリック",
-       {"注）地下水位以下にある土の単位体積重量は、　　それぞれ表中の値から９kN/m3を差し引い　　　た値と"
+       {"注）地下水位以下にある土の単位体積重量は、　　それぞれ表中の値から９kN/"
+        "m3を差し引い　　　た値と"
         "してよい。"},
        {{"土の種類", "緩いもの", "密なもの"},
         {"礫及び砂礫", "18(kN/m3)", "20(kN/m3)"},
@@ -48,7 +50,8 @@ const std::vector<ReferenceGrid>& soilConstantGrids() {
 
 namespace {
 const char* const kSoilClasses[3] = {"砂、砂礫", "砂質土", "粘性土(wL<50%)"};
-const char* const kSoilValues[3][3] = {{"20", "35", "0.0"}, {"19", "30", "0.0"}, {"18", "25", "0.0"}};
+const char* const kSoilValues[3][3] = {
+    {"20", "35", "0.0"}, {"19", "30", "0.0"}, {"18", "25", "0.0"}};
 
 const std::vector<std::string>* foundationRow(int row) {
   const auto& rows = soilConstantGrids()[2].rows;
@@ -59,7 +62,8 @@ const std::vector<std::string>* foundationRow(int row) {
 
 std::string soilCopyQuestion(int row) {
   if (row < 1 || row > 3) return {};
-  return std::string("裏込め土の土質=") + kSoilClasses[row - 1] + "\r\rを設計条件に転記します。いいですか。";
+  return std::string("裏込め土の土質=") + kSoilClasses[row - 1] +
+         "\r\rを設計条件に転記します。いいですか。";
 }
 
 void copySoilConstants(DesignConditions& dc, int row) {

@@ -51,7 +51,7 @@ void redrawWallPictures(const DesignConditions& dc, WallPictures& p) {
     const char* name;
     int dx, dy;
   };
-  const Placement placements[] = {{"Image1", 0, 0},   {"Image3", 0, 0},  {"Image6", -85, -135},
+  const Placement placements[] = {{"Image1", 0, 0},   {"Image3", 0, 0},    {"Image6", -85, -135},
                                   {"Image8", -75, 0}, {"Image5", -40, 20}, {"Image4", 20, 0}};
   p.pictures.clear();
   for (const Placement& place : placements) {

@@ -32,11 +32,11 @@ struct WallPicture {
   std::string name;  // Image1, Image3, Image6, Image8, Image5, Image4
   int shiftX = 0;    // pixels applied to the base outline
   int shiftY = 0;
-  TWaLLImage outline;  // already shifted
+  TWaLLImage outline;            // already shifted
   bool dimensionGuides = false;  // Image1 / Image3: guide lines of the dimension edits
   bool keyGuides = false;        // Image6 with a key
   bool passive = false, water = false, wind = false, collision = false;  // Image5
-  bool groundGuides = false;     // Image4: supporting ground, Df, Df'
+  bool groundGuides = false;  // Image4: supporting ground, Df, Df'
 };
 
 struct WallPictures {

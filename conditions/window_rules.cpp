@@ -25,7 +25,9 @@ void fontColour(DesignConditions& dc, const std::string& box) {
   dc.setColour(box, dc.checked(box) ? clMaroon : clBlack);
 }
 
-void redraw(const DesignConditions& dc, DesignWindow& w) { redrawWallPictures(dc, w.pictures); }
+void redraw(const DesignConditions& dc, DesignWindow& w) {
+  redrawWallPictures(dc, w.pictures);
+}
 
 void layout(const DesignConditions& dc, const WindowRuleLinks& links) {
   if (links.wallTypeLayout) links.wallTypeLayout(dc);
@@ -94,7 +96,8 @@ void backfillTabRule(DesignConditions& dc) {
       setComboState(dc, true, "1.0", "ComboBox1");
       setEditState(dc, true, "2000", "Edit28");
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -196,14 +199,13 @@ std::string loadCombinationText(const DesignConditions& dc) {
     const char* off;
     bool state;
   };
-  const Line lines[] = {
-      {"1.[載荷重]   =有り", "1.[載荷重]   =無し", dc.checked("CheckBox1")},
-      {"2.[雪荷重]   =有り", "2.[雪荷重]   =無し", dc.checked("CheckBox4")},
-      {"3.[地震時]", "3.[常   時]", dc.index("RadioGroup5") == 1},
-      {"4.[受働土圧]=有り", "4.[受働土圧]=無し", dc.checked("CheckBox9")},
-      {"5.[水圧浮力]=有り", "5.[水圧浮力]=無し", dc.checked("CheckBox3")},
-      {"6.[風荷重   ]=有り", "6.[風荷重   ]=無し", dc.checked("CheckBox5")},
-      {"7.[衝突荷重]=有り", "7.[衝突荷重]=無し", dc.checked("CheckBox6")}};
+  const Line lines[] = {{"1.[載荷重]   =有り", "1.[載荷重]   =無し", dc.checked("CheckBox1")},
+                        {"2.[雪荷重]   =有り", "2.[雪荷重]   =無し", dc.checked("CheckBox4")},
+                        {"3.[地震時]", "3.[常   時]", dc.index("RadioGroup5") == 1},
+                        {"4.[受働土圧]=有り", "4.[受働土圧]=無し", dc.checked("CheckBox9")},
+                        {"5.[水圧浮力]=有り", "5.[水圧浮力]=無し", dc.checked("CheckBox3")},
+                        {"6.[風荷重   ]=有り", "6.[風荷重   ]=無し", dc.checked("CheckBox5")},
+                        {"7.[衝突荷重]=有り", "7.[衝突荷重]=無し", dc.checked("CheckBox6")}};
   std::string text = "[荷重組合せ]は正しいですか。\r\r";
   for (size_t i = 0; i < std::size(lines); ++i) {
     if (i) text += "\r";

@@ -12,7 +12,7 @@ class DesignConditions;
 enum class Member { Stem, Toe, Heel, Key };
 
 // Sentinels of a selection that finds no layout.
-inline constexpr int kNoBar = 9999;           // diameter and pitch, mm
+inline constexpr int kNoBar = 9999;            // diameter and pitch, mm
 inline constexpr double kNoBarArea = 99999.0;  // mm2
 
 struct BarSetting {

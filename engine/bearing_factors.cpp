@@ -8,10 +8,10 @@ namespace kovrel {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr double kZero = 1e-5;                          // zero tolerance of φ, T and c
+constexpr double kZero = 1e-5;                            // zero tolerance of φ, T and c
 constexpr double kBracketStep = 0.034906585039886591538;  // rad, 2°
-constexpr double kBisectionTolerance = 1e-6;            // rad
-constexpr double kNcVertical = 5.14;                    // Nc for φ = 0 under a vertical load
+constexpr double kBisectionTolerance = 1e-6;              // rad
+constexpr double kNcVertical = 5.14;                      // Nc for φ = 0 under a vertical load
 
 // The closed forms of the factors as functions of the angle ω at which they
 // are taken; s = sin φ, t = tan φ.
@@ -93,8 +93,7 @@ NqResult nqUnchecked(int mode, double phi, double tanTheta, double q, double c2)
   if (mode == 1 || phi < kZero) return {kBearingFactorOutOfRange, f.omega0()};
   const double w = phi + kPi / 2;
   const double F = q / c2;
-  const double R =
-      std::fabs((F * f.q(w) + f.q(w) / f.t) / (F * f.nq(w) + (f.nq(w) - 1.0) / f.t));
+  const double R = std::fabs((F * f.q(w) + f.q(w) / f.t) / (F * f.nq(w) + (f.nq(w) - 1.0) / f.t));
   return {T < R ? f.nq(w) : kBearingFactorOutOfRange, w};
 }
 
@@ -117,21 +116,25 @@ double bearingFactorNgamma(int phiDegrees, double tanTheta) {
     if (th > phiDegrees) return 0.0;
     const double t2 = th * th, t3 = t2 * th, t4 = t3 * th, t5 = t4 * th, t6 = t5 * th;
     switch (phiDegrees) {
-      case 5: return -0.016 * th + 0.17;
-      case 10: return -0.0006 * t2 - 0.033 * th + 0.56;
-      case 15: return -5.33333e-5 * t3 + 0.0016 * t2 - 0.0886667 * th + 1.4;
+      case 5:
+        return -0.016 * th + 0.17;
+      case 10:
+        return -0.0006 * t2 - 0.033 * th + 0.56;
+      case 15:
+        return -5.33333e-5 * t3 + 0.0016 * t2 - 0.0886667 * th + 1.4;
       case 20:
         return -1.73333e-5 * t4 + 6.93333e-4 * t3 - 0.00636667 * t2 - 0.153333 * th + 3.16;
       case 25:
         return 2.66667e-8 * t5 - 7.33333e-6 * t4 + 2.56667e-4 * t3 + 0.00338333 * t2 -
                0.402433 * th + 6.92;
-      case 30: return -1.66667e-4 * t3 + 0.0202667 * t2 - 0.954976 * th + 15.3262;
+      case 30:
+        return -1.66667e-4 * t3 + 0.0202667 * t2 - 0.954976 * th + 15.3262;
       case 35:
         return 2.02667e-7 * t6 - 2.34769e-5 * t5 + 0.00104456 * t4 - 0.0225236 * t3 +
                0.270397 * t2 - 3.06442 * th + 35.1881;
       default:  // 40
-        return -2.62564e-7 * t5 + 2.52587e-5 * t4 - 0.00183524 * t3 + 0.137808 * t2 -
-               5.66993 * th + 86.4625;
+        return -2.62564e-7 * t5 + 2.52587e-5 * t4 - 0.00183524 * t3 + 0.137808 * t2 - 5.66993 * th +
+               86.4625;
     }
   }
 
@@ -145,10 +148,9 @@ double bearingFactorNgamma(int phiDegrees, double tanTheta) {
   const double G = w - phi;
   const double F = 9 * t * t + 1;
   const double sB = std::sin(B), cB = std::cos(B), tC = std::tan(C);
-  const double K1 = std::exp(3 * A * t) *
-                    (sB * sB * sB * tC * tC + sB * cB * cB - (3 * t * std::cos(D) + std::sin(D)) / F);
-  const double K2 =
-      (3 * t * std::cos(w) + std::sin(w) + 1 - std::exp(3 * (kPi / 2 - w) * t)) / F;
+  const double K1 = std::exp(3 * A * t) * (sB * sB * sB * tC * tC + sB * cB * cB -
+                                           (3 * t * std::cos(D) + std::sin(D)) / F);
+  const double K2 = (3 * t * std::cos(w) + std::sin(w) + 1 - std::exp(3 * (kPi / 2 - w) * t)) / F;
   const double cosPhi = std::cos(phi);
   const double result = std::cos(G) / (2 * cosPhi * (1 + T * std::tan(w))) *
                         (std::cos(G) / (std::cos(w) * cosPhi) * (K1 + K2) - std::sin(w));

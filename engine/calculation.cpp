@@ -21,9 +21,9 @@ void addConversionError(Session& session, const ConversionError& e) {
 // Without a ground reaction the member pages would show an earlier run's
 // results: clear them explicitly, the anchorage notes (ListBox22) included.
 void clearMemberPages(ResultsWindow& r) {
-  const char* targets[] = {"ListBox8",  "ListBox19", "ListBox14", "Chart10",   "ListBox18",
-                           "ListBox22", "Chart6",    "Chart9",    "ListBox9",  "ListBox15",
-                           "Chart2",    "ListBox11", "ListBox16", "Chart7",    "ListBox13",
+  const char* targets[] = {"ListBox8",  "ListBox19", "ListBox14", "Chart10",  "ListBox18",
+                           "ListBox22", "Chart6",    "Chart9",    "ListBox9", "ListBox15",
+                           "Chart2",    "ListBox11", "ListBox16", "Chart7",   "ListBox13",
                            "ListBox17", "Chart8"};
   for (const char* name : targets) {
     std::string_view n(name);

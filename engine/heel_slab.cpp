@@ -22,8 +22,8 @@ HeelDesign designHeelSlab(TAntei& s, double stemMoment, bool buoyancy, const Bar
   // Root section: the backfill and surcharge over the whole heel; the
   // vertical earth pressure spread as a triangle growing to the heel end.
   heelSoilLoads(s, "KS_M", false);
-  h.root = {s.heelWeightM, s.backfillWeight, s.surchargeLoad, s.earthForceV, s.heelReactionM,
-            s.heelBuoyancyM, s.backfillBuoyancyM};
+  h.root = {s.heelWeightM,   s.backfillWeight, s.surchargeLoad,    s.earthForceV,
+            s.heelReactionM, s.heelBuoyancyM,  s.backfillBuoyancyM};
   h.pvEnd = h.length > 0 ? 2 * s.earthForceV / h.length : 0.0;
   h.x1 = s.heelWeightMArm;
   h.x2 = s.backfillX - x6;
@@ -45,8 +45,9 @@ HeelDesign designHeelSlab(TAntei& s, double stemMoment, bool buoyancy, const Bar
   // H/2 section: the part beyond it.
   heelSoilLoads(s, "KS_S", false);
   h.pvH = h.length > 0 ? h.pvEnd * h.lh / h.length : 0.0;
-  h.outer = {s.heelWeightS, s.backfillWeight, s.surchargeLoad,
-             (h.pvEnd + h.pvH) / 2 * (h.length - h.lh), s.heelReactionS, s.heelBuoyancyS,
+  h.outer = {s.heelWeightS,      s.backfillWeight,
+             s.surchargeLoad,    (h.pvEnd + h.pvH) / 2 * (h.length - h.lh),
+             s.heelReactionS,    s.heelBuoyancyS,
              s.backfillBuoyancyS};
   const HeelLoads& o = h.outer;
   h.s = o.wc + o.ws + o.wq + o.pv - o.q - wf * (o.wf + o.sf);

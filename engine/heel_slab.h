@@ -18,11 +18,11 @@ struct HeelLoads {
 
 struct HeelDesign {
   bool buoyancy = false;
-  double length = 0;   // L = X8 - X6, m
-  double lh = 0;       // distance of the H/2 section from the root, m
-  double tc = 0;       // stem width at its foot, m
-  HeelLoads root;      // whole heel
-  HeelLoads outer;     // beyond the H/2 section
+  double length = 0;  // L = X8 - X6, m
+  double lh = 0;      // distance of the H/2 section from the root, m
+  double tc = 0;      // stem width at its foot, m
+  HeelLoads root;     // whole heel
+  HeelLoads outer;    // beyond the H/2 section
   double x1 = 0, x2 = 0, x3 = 0, x4 = 0, x5 = 0, x6 = 0, x7 = 0;  // arms, m
   double pvEnd = 0, pvH = 0;  // vertical earth pressure intensity, kN/m2
   double v = 0, mr = 0, ms = 0, m = 0, s = 0;

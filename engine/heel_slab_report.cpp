@@ -10,10 +10,14 @@
 namespace kovrel {
 namespace {
 
-std::string fmt(std::string_view picture, double value) { return formatNumber(picture, value); }
+std::string fmt(std::string_view picture, double value) {
+  return formatNumber(picture, value);
+}
 
 // Backfill volume of a weight; no unit weight, no volume.
-double volume(double weight, double gammaS) { return gammaS != 0 ? weight / gammaS : 0.0; }
+double volume(double weight, double gammaS) {
+  return gammaS != 0 ? weight / gammaS : 0.0;
+}
 
 void writeHeelForces(ResultsWindow& results, const TAntei& s, const HeelDesign& h) {
   const HeelLoads& o = h.outer;
@@ -178,7 +182,8 @@ void writeHeelStresses(ResultsWindow& results, const TAntei& s, const HeelDesign
   appendLine(box, "　　x^3-3d･x^2-(--------)･(x-d)=0");
   appendLine(box, "　　　　　　　　 σsa･b");
   appendLine(box, fmt("　上記式を解いてx=0mmを得る。", h.bars.x));
-  appendLine(box, fmt("　配筋は、直径=D0mm", h.bars.diameter) + fmt(":ﾋﾟｯﾁ=@0mmとする。", h.bars.pitch));
+  appendLine(box,
+             fmt("　配筋は、直径=D0mm", h.bars.diameter) + fmt(":ﾋﾟｯﾁ=@0mmとする。", h.bars.pitch));
   appendLine(box, fmt("　使用鉄筋量(A)は0,0mm2", h.bars.providedAs));
   appendLine(box, h.bars.requiredAs > h.bars.providedAs ? "　となり、鉄筋量不足である。"
                                                         : "　となり、必要鉄筋量を満足する。");

@@ -65,7 +65,8 @@ bool checkDesignConditions(const DesignConditions& dc, MessageLog& messages) {
         num("Edit10") + num("Edit11") + num("Edit29") + num("Edit8") + num("Edit9") - num("Edit7");
     if (std::fabs(widths) >= 1) c.block({"擁壁形状(幅)を再確認して下さい。"});
   } else {
-    const double widths = num("Edit6") + num("Edit22") + num("Edit32") + num("Edit47") - num("Edit48");
+    const double widths =
+        num("Edit6") + num("Edit22") + num("Edit32") + num("Edit47") - num("Edit48");
     if (std::fabs(widths) >= 1) c.block({"擁壁形状(幅)を再確認して下さい。"});
   }
   // The same two stress limits for both wall types.
@@ -75,11 +76,11 @@ bool checkDesignConditions(const DesignConditions& dc, MessageLog& messages) {
   const int allowableCase = dc.index("Form9.RadioGroup4");
   if (!seismic && allowableCase == 1) {
     c.block({"[常時計算時]に[許容応力度]が", "[地震時]になっています。", "",
-              "確認して、訂正して下さい。"});
+             "確認して、訂正して下さい。"});
   }
   if (seismic && allowableCase == 0) {
     c.block({"[地震時計算時]に[許容応力度]が", "[常時]になっています。", "",
-              "確認して、訂正して下さい。"});
+             "確認して、訂正して下さい。"});
   }
   if (seismic && dc.index("RadioGroup9") == 0 && dc.checked("CheckBox1")) {
     c.warn({"[地震時土圧計算法]が[載荷無常時土圧]です。", "しかし、", "",

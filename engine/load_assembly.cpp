@@ -32,8 +32,8 @@ void assembleLoads(TAntei& s) {
 
   // 5. Sums and moments, in this order.
   const double pv = s.earthForceV, ph = s.earthForceH;
-  s.sumV = s.wallWeight + s.backfillWeight + pv + s.surchargeLoad -
-           (s.wallBuoyancy + s.soilBuoyancy);
+  s.sumV =
+      s.wallWeight + s.backfillWeight + pv + s.surchargeLoad - (s.wallBuoyancy + s.soilBuoyancy);
   s.sumH = s.collisionForce + s.wallInertia + s.backfillInertia + ph + s.waterForce + s.windForce;
   s.sumHcopy = s.sumH;
   s.backfillMomentV = s.backfillWeight * s.backfillXcopy;

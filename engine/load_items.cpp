@@ -30,10 +30,14 @@ PointList itemPolygon(const TShape& s, std::string_view name) {
   if (name == "W_A") return points({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 0});
   if (name == "W_FA") {
     switch (water) {
-      case 1: return points({0, 31, 16, 9, 10, 11, 12, 13, 0});
-      case 2: return points({0, 1, 31, 16, 8, 9, 10, 11, 12, 13, 0});
-      case 3: return points({0, 1, 2, 3, 31, 16, 6, 7, 8, 9, 10, 11, 12, 13, 0});
-      default: return {};
+      case 1:
+        return points({0, 31, 16, 9, 10, 11, 12, 13, 0});
+      case 2:
+        return points({0, 1, 31, 16, 8, 9, 10, 11, 12, 13, 0});
+      case 3:
+        return points({0, 1, 2, 3, 31, 16, 6, 7, 8, 9, 10, 11, 12, 13, 0});
+      default:
+        return {};
     }
   }
   if (name == "T_M") return points({0, 1, 2, 3, 17, 0});
@@ -44,22 +48,28 @@ PointList itemPolygon(const TShape& s, std::string_view name) {
   }
   if (name == "T_FM") {
     switch (water) {
-      case 1: return points({0, 15, 28, 17, 0});
-      case 2: return points({0, 1, 15, 28, 17, 0});
-      case 3: return points({0, 1, 2, 3, 17, 0});
-      default: return {};
+      case 1:
+        return points({0, 15, 28, 17, 0});
+      case 2:
+        return points({0, 1, 15, 28, 17, 0});
+      case 3:
+        return points({0, 1, 2, 3, 17, 0});
+      default:
+        return {};
     }
   }
   if (name == "T_FS") {
     switch (water) {
-      case 1: return points({0, 15, 32, 19, 0});
+      case 1:
+        return points({0, 15, 32, 19, 0});
       case 2:
         if (H1 <= yT) return points({0, 1, 15, 32, 19, 0});
         return points({0, 1, 14, 19, 0});
       case 3:
         if (xT <= x2) return points({0, 1, 14, 19, 0});
         return points({0, 1, 2, 14, 19, 0});
-      default: return {};
+      default:
+        return {};
     }
   }
   if (name == "K_M") return points({18, 6, 7, 8, 9, 18});
@@ -69,22 +79,28 @@ PointList itemPolygon(const TShape& s, std::string_view name) {
   }
   if (name == "K_FM") {
     switch (water) {
-      case 1: return points({18, 29, 16, 9, 18});
-      case 2: return points({18, 29, 16, 8, 9, 18});
-      case 3: return points({18, 6, 7, 8, 9, 18});
-      default: return {};
+      case 1:
+        return points({18, 29, 16, 9, 18});
+      case 2:
+        return points({18, 29, 16, 8, 9, 18});
+      case 3:
+        return points({18, 6, 7, 8, 9, 18});
+      default:
+        return {};
     }
   }
   if (name == "K_FS") {
     switch (water) {
-      case 1: return points({34, 36, 16, 9, 34});
+      case 1:
+        return points({34, 36, 16, 9, 34});
       case 2:
         if (H1 <= yK) return points({34, 36, 16, 8, 9, 34});
         return points({34, 33, 8, 9, 34});
       case 3:
         if (xK >= x7) return points({34, 33, 8, 9, 34});
         return points({34, 33, 7, 8, 9, 34});
-      default: return {};
+      default:
+        return {};
     }
   }
   if (name == "KS_A") return points({6, 5, 22, 23, 8, 7, 6});
@@ -130,7 +146,7 @@ double twoPartArm(double p1, double l1, double p2, double l2, double offset) {
 
 int waterCase(const TTeisu& s) {
   const double H1 = s.waterDepth;
-  const double m = s.outlineY[8];       // slab thickness at the heel end
+  const double m = s.outlineY[8];         // slab thickness at the heel end
   const double stemFoot = s.outlineY[6];  // m + o, slab top at the stem
   if (H1 <= 0) return 0;
   if (H1 <= m) return 1;

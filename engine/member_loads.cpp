@@ -8,7 +8,9 @@ namespace kovrel {
 namespace {
 
 // Resultant (kN) of a trapezoidal reaction qa..qb (kN/m2) over L (m).
-double trapezoidArea(double length, double qa, double qb) { return (qa + qb) / 2 * length; }
+double trapezoidArea(double length, double qa, double qb) {
+  return (qa + qb) / 2 * length;
+}
 
 // Distance (m) of that resultant from the qa end. Without any load the
 // centroid is taken as the middle, the limit of a vanishing uniform load, so
@@ -23,10 +25,14 @@ double trapezoidArm(double length, double qa, double qb) {
 double loadedLength(const TAntei& s) {
   const double B = s.outlineX[9], d = s.resultantD;
   switch (s.bearingState) {
-    case 0: return B;
-    case 1: return 3 * d;
-    case 2: return 3 * (B - d);
-    default: return 0;
+    case 0:
+      return B;
+    case 1:
+      return 3 * d;
+    case 2:
+      return 3 * (B - d);
+    default:
+      return 0;
   }
 }
 

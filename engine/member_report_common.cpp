@@ -31,6 +31,8 @@ void drawWallOutline(TAntei& s, Series& series) {
   }
 }
 
-Colour reactionColour(bool colourOutput) { return colourOutput ? clPurple : clBlack; }
+Colour reactionColour(bool colourOutput) {
+  return colourOutput ? clPurple : clBlack;
+}
 
 }  // namespace kovrel

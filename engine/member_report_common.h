@@ -30,6 +30,8 @@ void drawWallOutline(TAntei& state, Series& series);
 Colour reactionColour(bool colourOutput);
 
 // "不可" or "OK".
-inline const char* judgementWord(bool ok) { return ok ? "OK" : "不可"; }
+inline const char* judgementWord(bool ok) {
+  return ok ? "OK" : "不可";
+}
 
 }  // namespace kovrel

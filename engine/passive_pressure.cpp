@@ -8,7 +8,7 @@ namespace kovrel {
 void passivePressure(TTeisu& s) {
   const double phi = s.phiEmbed;
   const double c = s.cohesionEmbed;
-  const double g2 = s.gamma2;     // kN/m3
+  const double g2 = s.gamma2;        // kN/m3
   const double ho = s.outlineY[24];  // m, effective embedment above the base underside
   const double sinPhi = std::sin(phi);
 

@@ -6,11 +6,11 @@ namespace kovrel {
 
 void computeWallWeight(TAntei& s) {
   const ItemProperties wall = itemProperties(s, "W_A");
-  s.wallWeight = wall.area * s.gammaC;       // kN per metre of wall
+  s.wallWeight = wall.area * s.gammaC;  // kN per metre of wall
   s.wallInertia = s.wallWeight * s.khInertia;
-  s.wallX = wall.x;                          // m from the toe end
-  s.wallY = wall.y;                          // m above the base underside
-  s.wallMomentV = s.wallWeight * s.wallX;    // kNm
+  s.wallX = wall.x;                        // m from the toe end
+  s.wallY = wall.y;                        // m above the base underside
+  s.wallMomentV = s.wallWeight * s.wallX;  // kNm
   s.wallMomentH = s.wallInertia * s.wallY;
 }
 

@@ -9,7 +9,9 @@
 namespace kovrel {
 namespace {
 
-std::string fmt(std::string_view picture, double value) { return formatNumber(picture, value); }
+std::string fmt(std::string_view picture, double value) {
+  return formatNumber(picture, value);
+}
 
 }  // namespace
 

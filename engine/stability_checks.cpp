@@ -80,8 +80,7 @@ void computeUltimateBearing(TAntei& s, double blockLength) {
 
   // 8. Factors of the supporting ground.
   s.factorNc = bearingFactorNc(s.loadInclination, s.phiBase);
-  s.factorNq =
-      bearingFactorNq(0, s.phiBase, s.loadInclination, s.overburden, s.cohesionBase).value;
+  s.factorNq = bearingFactorNq(0, s.phiBase, s.loadInclination, s.overburden, s.cohesionBase).value;
   s.factorNgamma = bearingFactorNgamma(s.phiBaseDeg, s.loadInclination);
 
   // 9-10. Without an effective width there is no bearing to check.
@@ -99,10 +98,18 @@ void computeUltimateBearing(TAntei& s, double blockLength) {
 void computeReactionWidth(TAntei& s) {
   const double B = s.outlineX[9];
   switch (s.bearingState) {
-    case 0: s.reactionWidth = B; break;
-    case 1: s.reactionWidth = 3 * s.resultantD; break;
-    case 2: s.reactionWidth = 3 * (B - s.resultantD); break;
-    default: s.reactionWidth = 0; break;
+    case 0:
+      s.reactionWidth = B;
+      break;
+    case 1:
+      s.reactionWidth = 3 * s.resultantD;
+      break;
+    case 2:
+      s.reactionWidth = 3 * (B - s.resultantD);
+      break;
+    default:
+      s.reactionWidth = 0;
+      break;
   }
 }
 

@@ -10,7 +10,9 @@
 namespace kovrel {
 namespace {
 
-std::string fmt(std::string_view picture, double value) { return formatNumber(picture, value); }
+std::string fmt(std::string_view picture, double value) {
+  return formatNumber(picture, value);
+}
 
 // "(＞σca=...)" or "(≦σca=...)" after a stress, by its comparison.
 std::string bound(double value, double allowed, const char* name, const char* unit = "N/mm2") {
@@ -22,7 +24,8 @@ void writeLoadStatement(ListBox& box, const TAntei& s) {
   const bool water = s.waterOn != 0;
   if (s.loadCase == 0) {
     appendLine(box, "  部材設計において考慮する荷重は、常時");
-    appendLine(box, water ? "  主働土圧の水平分力、及び水圧とする。" : "  主働土圧の水平分力とする。");
+    appendLine(box,
+               water ? "  主働土圧の水平分力、及び水圧とする。" : "  主働土圧の水平分力とする。");
   } else {
     appendLine(box, "  部材設計において考慮する荷重は、地震時主働土圧");
     const bool inertia = s.seismicCombination == 1 || s.seismicCombination == 2;
@@ -58,7 +61,8 @@ void writeStemReport(ResultsWindow& results, const TAntei& s, const StemDesign& 
     appendLine(a, "       W･secθsin(ω-φ+θ)-c･L･cosφ");
     appendLine(a, fmt("   Pa=-------------------------------=0.00kN", r.wedgePa));
     appendLine(a, "              cos(ω-φ-α-δ)");
-    appendLine(a, fmt("   θ(地震合成角)  =Arctan(kh)     =0.00度", std::atan(s.kh) * kDegreesPerRadian));
+    appendLine(
+        a, fmt("   θ(地震合成角)  =Arctan(kh)     =0.00度", std::atan(s.kh) * kDegreesPerRadian));
   }
   appendLine(a, fmt("   Ph(水平土圧)    =Pa･cos(δ+α)  =0.00kN", f.earthH));
   appendLine(a, fmt("   Pv(鉛直土圧)    =Pa･sin(δ+α)  =0.00kN", r.wedgePv));
@@ -182,7 +186,8 @@ void writeStemReport(ResultsWindow& results, const TAntei& s, const StemDesign& 
   appendLine(c, "　　x=-------･(-1+√(1+-------))" + fmt("=0mm", r.stresses.x));
   appendLine(c, "　　　　 b　　　　　　　15･As");
   appendLine(c, "　　　　　　　　　　　　　　　　　　　　M");
-  appendLine(c, "　　Sh(有効高変化の影響考慮剪断力)=S－-----･(tanβ+tanγ)" + fmt("=0.00kN", r.shear.sh));
+  appendLine(
+      c, "　　Sh(有効高変化の影響考慮剪断力)=S－-----･(tanβ+tanγ)" + fmt("=0.00kN", r.shear.sh));
   appendLine(c, "　　　　　　　　　　　　　　　　　　　　d");
   appendLine(c, "　　　S　　(剪断力)　　　　　　　　　　　　　　　　　" + fmt("=0.00kN", f.shear));
   // The angles are shown with π taken as 3.14, as the report always has.
@@ -194,7 +199,8 @@ void writeStemReport(ResultsWindow& results, const TAntei& s, const StemDesign& 
                     fmt("=0.00N/mm2", s.allowableShearBase));
   appendLine(c, "　　　Ce　 (有効高dの補正係数：表から補間計算)　　　 " + fmt("=0.000", r.ce) +
                     " (0.5≦Ce ≦1.4)");
-  appendLine(c, "　　　Pt　 (軸方向引張鉄筋比)　　　　　　　　　　　　" + fmt("=0.000%", r.pt * 100));
+  appendLine(c,
+             "　　　Pt　 (軸方向引張鉄筋比)　　　　　　　　　　　　" + fmt("=0.000%", r.pt * 100));
   appendLine(c, "　　　Cpt　(軸方向引張鉄筋比補正係数：表から補間計算)" + fmt("=0.000", r.cpt) +
                     " (0.7≦Cpt≦1.5)");
   appendLine(c, "　同様に各断面の計算を行う。");
@@ -226,7 +232,8 @@ void writeAnchorageReport(ResultsWindow& results, const TAntei& s, const StemDes
   appendLine(a, fmt("      (1)式を反復計算し解[ y=0.000m]を得る。", H - an.l1));
   appendLine(a, "         従って");
   appendLine(a, fmt("         L1=h(壁高)-y         =0.000m", an.l1));
-  appendLine(a, fmt("         L1+35φ              =0.000m", an.l1 + 35.0 * r.bars.diameter / 1000.0));
+  appendLine(a,
+             fmt("         L1+35φ              =0.000m", an.l1 + 35.0 * r.bars.diameter / 1000.0));
   appendLine(a, "         ここに");
   appendLine(a, fmt("            h (壁高)          =0.000m", H));
   appendLine(a, fmt("            φ(鉄筋径)        =0mm", r.bars.diameter));
@@ -278,10 +285,10 @@ void writeStemTables(ResultsWindow& results, const StemDesign& r) {
     const StemForces& f = c.forces;
     const int col = 4 - i;
     const std::pair<const char*, double> forceRows[13] = {
-        {"0.000m", f.depth},       {"0.00kN", f.earthH},     {"0.000m", f.earthArm},
-        {"0.00kNm", f.earthMoment}, {"0.00kN", f.weight},     {"0.00kN", f.inertia},
-        {"0.000m", f.inertiaArm},  {"0.00kNm", f.inertiaMoment}, {"0.00kN", f.waterH},
-        {"0.000m", f.waterArm},    {"0.00kNm", f.waterMoment}, {"0.00kNm", f.moment},
+        {"0.000m", f.depth},        {"0.00kN", f.earthH},         {"0.000m", f.earthArm},
+        {"0.00kNm", f.earthMoment}, {"0.00kN", f.weight},         {"0.00kN", f.inertia},
+        {"0.000m", f.inertiaArm},   {"0.00kNm", f.inertiaMoment}, {"0.00kN", f.waterH},
+        {"0.000m", f.waterArm},     {"0.00kNm", f.waterMoment},   {"0.00kNm", f.moment},
         {"0.00kN", f.shear}};
     for (int row = 0; row < 13; ++row) {
       forces.setCell(col, row + 1, fmt(forceRows[row].first, forceRows[row].second));
@@ -388,11 +395,10 @@ void drawStemBarFigure(ResultsWindow& results, TAntei& s) {
   const StringGrid& table = results.grid("StringGrid4");
   const double c = s.stemCover;
   const double topY = s.outlineY[5] - c;
-  bar.points.push_back({s.outlineX[5] - c, topY, table.cell(4, 8) + ":" + table.cell(4, 9),
-                        std::nullopt});
   bar.points.push_back(
-      {s.outlineX[5] - c + std::tan(s.wallFaceAngle) * (topY - s.slabCover), s.slabCover, " ",
-       std::nullopt});
+      {s.outlineX[5] - c, topY, table.cell(4, 8) + ":" + table.cell(4, 9), std::nullopt});
+  bar.points.push_back({s.outlineX[5] - c + std::tan(s.wallFaceAngle) * (topY - s.slabCover),
+                        s.slabCover, " ", std::nullopt});
 }
 
 }  // namespace kovrel

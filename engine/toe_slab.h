@@ -28,8 +28,7 @@ struct ToeDesign {
   bool ok = true;
 };
 
-ToeDesign designToeSlab(TAntei& state, double stemMoment, bool buoyancy,
-                        const BarSetting& setting);
+ToeDesign designToeSlab(TAntei& state, double stemMoment, bool buoyancy, const BarSetting& setting);
 
 // ListBox9, StringGrid8, StringGrid13 (inverted-T wall only), StringGrid3,
 // ListBox15 and Chart2.

@@ -10,7 +10,9 @@
 namespace kovrel {
 namespace {
 
-std::string fmt(std::string_view picture, double value) { return formatNumber(picture, value); }
+std::string fmt(std::string_view picture, double value) {
+  return formatNumber(picture, value);
+}
 
 void writeToeForces(ResultsWindow& results, const TAntei& s, const ToeDesign& t) {
   const double lr = s.reactionWidth;
@@ -168,7 +170,8 @@ void writeToeStresses(ResultsWindow& results, const TAntei& s, const ToeDesign& 
     appendLine(box, "　τca=τa1･Ce･Cpt･Cdc            " + fmt("=0.00N/mm2", t.tauCa));
     appendBlank(box);
     appendLine(box, "　ここに");
-    appendLine(box, "　　τa1(許容剪断応力度基準値)　　　" + fmt("=0.00N/mm2", s.allowableShearBase));
+    appendLine(box,
+               "　　τa1(許容剪断応力度基準値)　　　" + fmt("=0.00N/mm2", s.allowableShearBase));
     appendLine(box, "　　Ce　(有効高dの補正係数)　　　　 " + fmt("=0.000", t.ce));
     appendLine(box, "　　Pt　(軸方向引張鉄筋比)　　　　　" + fmt("=0.000%", t.pt * 100));
     appendLine(box, "　　Cpt (軸方向引張鉄筋比の補正係数)" + fmt("=0.000", t.cpt));

@@ -10,8 +10,8 @@
 namespace kovrel {
 namespace {
 
-constexpr double kCoarseStep = 0.005;               // rad
-constexpr double kFineStep = 0.00001;               // rad
+constexpr double kCoarseStep = 0.005;                // rad
+constexpr double kFineStep = 0.00001;                // rad
 constexpr double kSearchLimit = 1.5657963267948967;  // rad, π/2 - 0.005
 constexpr double kFailLimit = 1.5607963267948965;    // rad, π/2 - 0.01
 
@@ -150,7 +150,9 @@ int setUpWedgeFace(TPa& s, int faceKind, int shape, double b, double h) {
   return shape;
 }
 
-double faceAngle(const TTeisu& s, int faceKind) { return faceKind == 1 ? 0.0 : s.wallFaceAngle; }
+double faceAngle(const TTeisu& s, int faceKind) {
+  return faceKind == 1 ? 0.0 : s.wallFaceAngle;
+}
 
 VirtualBackFace virtualBackFace(const TTeisu& s) {
   VirtualBackFace f;

@@ -57,8 +57,7 @@ WallDimensions readWallDimensions(const TTeisu& s, const DesignConditions& dc) {
 }
 
 void buildWallOutline(TTeisu& s, const WallDimensions& d) {
-  const double m = d.m, o = d.o, l = d.l, B = d.B, f = d.f, g = d.g, t = d.t, h = d.h,
-               u = d.u;
+  const double m = d.m, o = d.o, l = d.l, B = d.B, f = d.f, g = d.g, t = d.t, h = d.h, u = d.u;
   const bool lWall = s.wallType == 1;
   const double H = m + o + l;          // wall height, m
   const double v = B - f - g - t - h;  // rear batter width, m

@@ -10,7 +10,9 @@
 namespace kovrel {
 namespace {
 
-bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool isLeadByte(unsigned char b) {
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 // Whether a Shift-JIS piece holds a double-byte character.
 bool hasDoubleByte(std::string_view sjis) {
@@ -48,7 +50,7 @@ std::string pdfString(std::string_view sjis) {
 // character counts alone.
 size_t utf8Length(std::string_view text, size_t i) {
   const unsigned char lead = static_cast<unsigned char>(text[i]);
-  const size_t len = lead < 0x80                   ? 1
+  const size_t len = lead < 0x80                    ? 1
                      : lead >= 0xC2 && lead <= 0xDF ? 2
                      : lead >= 0xE0 && lead <= 0xEF ? 3
                      : lead >= 0xF0 && lead <= 0xF4 ? 4
@@ -97,8 +99,12 @@ void TPDFContents::point(double x, double y, const char* op) {
   line(s);
 }
 
-void TPDFContents::MoveTo(double x, double y) { point(x, y, "m"); }
-void TPDFContents::LineTo(double x, double y) { point(x, y, "l"); }
+void TPDFContents::MoveTo(double x, double y) {
+  point(x, y, "m");
+}
+void TPDFContents::LineTo(double x, double y) {
+  point(x, y, "l");
+}
 
 void TPDFContents::DrawLine(double x1, double y1, double x2, double y2) {
   MoveTo(x1, y1);
@@ -177,8 +183,8 @@ double TPDFContents::TextWidth(std::string_view text) {
     unsigned char b = static_cast<unsigned char>(sjis[i]);
     const size_t k = i + 1;  // byte position from 1
     if (isLeadByte(b) && i + 1 < sjis.size()) {
-      w += half;          // lead byte
-      w += half;          // trail byte
+      w += half;  // lead byte
+      w += half;  // trail byte
       if (k + 1 > 2) w += charSpace;
       i += 2;
       continue;

@@ -6,7 +6,9 @@
 namespace kovrel {
 namespace {
 
-std::string ref(int number) { return std::to_string(number) + " 0 R"; }
+std::string ref(int number) {
+  return std::to_string(number) + " 0 R";
+}
 
 }  // namespace
 
@@ -82,8 +84,8 @@ void TPDFFont::attach(const TPDFFontDef& def) {
 
 std::string TPDFFont::writeBody() const {
   const TPDFFontDef& d = def();
-  std::string s = "<<\r\n/Type /Font\r\n/Name /F" + std::to_string(resourceIndex_) + "\r\n" +
-                  d.writeEntries();
+  std::string s =
+      "<<\r\n/Type /Font\r\n/Name /F" + std::to_string(resourceIndex_) + "\r\n" + d.writeEntries();
   if (descriptor_) s += "/FontDescriptor " + ref(descriptor_->number()) + "\r\n";
   if (descendant_) s += "/DescendantFonts [" + ref(descendant_->number()) + "]\r\n";
   s += ">>\r\n";
@@ -93,9 +95,9 @@ std::string TPDFFont::writeBody() const {
 std::string TPDFInfo::writeBody() const {
   const TRUDAdaze& doc = maker();
   return "<<\r\n/CreationDate (" + doc.creationDateText() + ")\r\n/Creator <" +
-         infoHex(doc.creator) + ">\r\n/Producer (RUDAdaze0.4)\r\n/Author <" +
-         infoHex(doc.author) + ">\r\n/Title <" + infoHex(doc.title) + ">\r\n/Subject <" +
-         infoHex(doc.subject) + ">\r\n>>\r\n";
+         infoHex(doc.creator) + ">\r\n/Producer (RUDAdaze0.4)\r\n/Author <" + infoHex(doc.author) +
+         ">\r\n/Title <" + infoHex(doc.title) + ">\r\n/Subject <" + infoHex(doc.subject) +
+         ">\r\n>>\r\n";
 }
 
 std::string infoHex(std::string_view utf8) {

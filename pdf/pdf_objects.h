@@ -59,8 +59,12 @@ class TPDFPages : public TPDFObject {
   int width() const { return width_; }
   int height() const { return height_; }
   // A size of zero or less leaves the page size as it is.
-  void setWidth(int w) { if (w > 0) width_ = w; }
-  void setHeight(int h) { if (h > 0) height_ = h; }
+  void setWidth(int w) {
+    if (w > 0) width_ = w;
+  }
+  void setHeight(int h) {
+    if (h > 0) height_ = h;
+  }
 
  private:
   int height_ = 842;

@@ -25,24 +25,42 @@ void writeContents(const TAntei& s, const DesignConditions& dc, ResultsWindow& r
   const bool key = dc.index("RadioGroup2") == 1;
   appendLine(box, "件　名：" + fileName);
   appendBlank(box);
-  appendLine(box, s.wallType == 0 ? "　　　　逆Ｔ型擁壁計算書　目次" : "　　　　Ｌ型擁壁計算書　目次");
+  appendLine(box,
+             s.wallType == 0 ? "　　　　逆Ｔ型擁壁計算書　目次" : "　　　　Ｌ型擁壁計算書　目次");
   appendBlank(box);
   appendLine(box, s.loadCase == 0 ? "　　　　　　（常　時）" : "　　　　　　（地震時）");
   appendBlank(box);
-  lines(box, {"Ⅰ.設計条件　　　　　　　　　  ・・・・P1", "", "",
-              "Ⅱ.荷重計算", "",
-              "   1.荷重計算(自重:安定計算用) ・・・・P2", "",
-              "   2.荷重計算(自重:構造計算用) ・・・・P3", "",
-              "   3.荷重計算(土圧等)　　　　  ・・・・P4", "", "",
-              "Ⅲ.安定計算", "",
-              "   1.安定計算(滑動,転倒,支持力)・・・・P5", "",
-              "        　　 (極限支持力)　　　・・・・P6", "",
-              "   2.荷重図　　　　　　　　　  ・・・・P7", "", "",
-              "Ⅳ-1.構造計算:たて壁", "",
-              "     1.断面力　　　　　        ・・・・P8", "",
-              "     2.鉄筋量及び応力度        ・・・・P9", "",
-              "     3.鉄筋定着長　　　　　 　 ・・・・P10", "",
-              "Ⅳ-2.構造計算:底版", ""});
+  lines(box, {"Ⅰ.設計条件　　　　　　　　　  ・・・・P1",
+              "",
+              "",
+              "Ⅱ.荷重計算",
+              "",
+              "   1.荷重計算(自重:安定計算用) ・・・・P2",
+              "",
+              "   2.荷重計算(自重:構造計算用) ・・・・P3",
+              "",
+              "   3.荷重計算(土圧等)　　　　  ・・・・P4",
+              "",
+              "",
+              "Ⅲ.安定計算",
+              "",
+              "   1.安定計算(滑動,転倒,支持力)・・・・P5",
+              "",
+              "        　　 (極限支持力)　　　・・・・P6",
+              "",
+              "   2.荷重図　　　　　　　　　  ・・・・P7",
+              "",
+              "",
+              "Ⅳ-1.構造計算:たて壁",
+              "",
+              "     1.断面力　　　　　        ・・・・P8",
+              "",
+              "     2.鉄筋量及び応力度        ・・・・P9",
+              "",
+              "     3.鉄筋定着長　　　　　 　 ・・・・P10",
+              "",
+              "Ⅳ-2.構造計算:底版",
+              ""});
   if (s.wallType == 0) {
     lines(box, {"     1.つま先版　　  　        ・・・・P11", "",
                 "     2.かかと版(断面力)　　　　・・・・P12", "",
@@ -81,7 +99,8 @@ void writeWallShape(const TAntei& s, const DesignConditions& dc, ListBox& box) {
   // The block length is the number in ComboBox18 whether or not the
   // collision load is on (the bearing check keeps the same value).
   const double blockLength = dc.readDouble("ComboBox18");
-  appendLine(box, invertedT ? " 　 1)擁壁のタイプ    =逆Ｔ型擁壁" : " 　 1)擁壁のタイプ    =Ｌ型擁壁");
+  appendLine(box,
+             invertedT ? " 　 1)擁壁のタイプ    =逆Ｔ型擁壁" : " 　 1)擁壁のタイプ    =Ｌ型擁壁");
   appendLine(box, shapeLine(" 　 2)たて壁前面勾配幅=", "0", X[4] - X[3]));
   appendLine(box, shapeLine("　  3)たて壁天端幅    =", "0", X[5] - X[4]));
   appendLine(box, shapeLine(" 　 4)たて壁背面勾配幅=", "0", X[6] - X[5]));
@@ -170,7 +189,8 @@ void writeConditions(const TAntei& s, const DesignConditions& dc, ResultsWindow&
   } else if (s.backfillShape == 3) {
     appendLine(box, "  ①背面土形状:盛土");
     appendLine(box, formatNumber("　  1)法勾配          =1：0.0", s.slopeN));
-    appendLine(box, formatNumber("　  2)盛土高          =0,0mm", s.embankHeight * kMillimetresPerMetre));
+    appendLine(box,
+               formatNumber("　  2)盛土高          =0,0mm", s.embankHeight * kMillimetresPerMetre));
   } else {
     appendLine(box, "  ①背面土形状:平坦");
   }
@@ -180,8 +200,10 @@ void writeConditions(const TAntei& s, const DesignConditions& dc, ResultsWindow&
     appendLine(box, "　  2)載荷位置        =載荷重なし");
   } else {
     const Control& position = dc.control("RadioGroup8");
-    const bool known = position.index >= 0 && position.index < static_cast<int>(position.items.size());
-    appendLine(box, "　  2)載荷位置        =" + (known ? position.items[position.index] : std::string()));
+    const bool known =
+        position.index >= 0 && position.index < static_cast<int>(position.items.size());
+    appendLine(
+        box, "　  2)載荷位置        =" + (known ? position.items[position.index] : std::string()));
   }
   appendLine(box, "　③雪荷重");
   appendLine(box, formatNumber("　  1)平坦部          =0.00kN/m2", s.snowOnFlat));

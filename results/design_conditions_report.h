@@ -15,7 +15,6 @@ namespace kovrel {
 // dSlip (m, crest to the top of the slip line) is passed in the pipeline's
 // order; the outline figure's extent comes from the wall and the embankment.
 void writeDesignConditionsReport(TAntei& state, const DesignConditions& conditions,
-                                 ResultsWindow& results, const std::string& fileName,
-                                 double dSlip);
+                                 ResultsWindow& results, const std::string& fileName, double dSlip);
 
 }  // namespace kovrel

@@ -30,8 +30,8 @@ void surfaceSeries(TAntei& st, const DesignConditions& dc, Series& series, Surfa
 
 }  // namespace
 
-void drawLoadDiagram(TAntei& s, const DesignConditions& dc, ResultsWindow& results,
-                     double xSlipTop, double h, double dSlip) {
+void drawLoadDiagram(TAntei& s, const DesignConditions& dc, ResultsWindow& results, double xSlipTop,
+                     double h, double dSlip) {
   Chart& chart = results.chart("Chart1");
   const double B = s.outlineX[9];
   const double yTop = s.outlineY[4];
@@ -42,9 +42,8 @@ void drawLoadDiagram(TAntei& s, const DesignConditions& dc, ResultsWindow& resul
   // 1. Axes: the reaction below the base, the ground and surcharge above.
   const double bottom = std::min(-q1 / 100, -q2 / 100) - 0.5;
   chart.left.minimum = bottom;
-  chart.left.maximum = s.backfillShape == 2
-                           ? std::tan(s.slopeAngle) * dSlip + yTop + qHeight + 0.5
-                           : yTop + s.embankHeight + qHeight + 1;
+  chart.left.maximum = s.backfillShape == 2 ? std::tan(s.slopeAngle) * dSlip + yTop + qHeight + 0.5
+                                            : yTop + s.embankHeight + qHeight + 1;
   chart.bottom.minimum = -0.5;
   chart.bottom.maximum = xSlipTop + 1;
 

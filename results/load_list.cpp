@@ -7,8 +7,8 @@ namespace kovrel {
 void setLoadListRow(StringGrid& grid, int row, double v, double h, double x, double y, double vx,
                     double hy) {
   const double values[6] = {v, h, x, y, vx, hy};
-  const char* pictures[6] = {"#,0.00kN", "#,0.00kN", "#,0.000m", "#,0.000m", "#,0.00kNm",
-                             "#,0.00kNm"};
+  const char* pictures[6] = {"#,0.00kN", "#,0.00kN",  "#,0.000m",
+                             "#,0.000m", "#,0.00kNm", "#,0.00kNm"};
   for (int c = 0; c < 6; ++c) {
     grid.setCell(c + 1, row,
                  values[c] == kNotApplicable ? "---" : formatNumber(pictures[c], values[c]));
@@ -18,8 +18,7 @@ void setLoadListRow(StringGrid& grid, int row, double v, double h, double x, dou
 void writeLoadList(const TAntei& s, ResultsWindow& results) {
   StringGrid& g = results.grid("StringGrid6");
   constexpr double n = kNotApplicable;
-  setLoadListRow(g, 1, s.wallWeight, s.wallInertia, s.wallX, s.wallY, s.wallMomentV,
-                 s.wallMomentH);
+  setLoadListRow(g, 1, s.wallWeight, s.wallInertia, s.wallX, s.wallY, s.wallMomentV, s.wallMomentH);
   if (s.backfillWeight > 0) {
     setLoadListRow(g, 2, s.backfillWeight, s.backfillInertia, s.backfillXcopy, s.backfillYcopy,
                    s.backfillMomentV, s.backfillMomentH);
@@ -27,8 +26,8 @@ void writeLoadList(const TAntei& s, ResultsWindow& results) {
   if (s.surchargeLoad > 0) {
     setLoadListRow(g, 3, s.surchargeLoad, n, s.surchargeX, n, s.surchargeMoment, n);
   }
-  setLoadListRow(g, 4, s.earthForceV, s.earthForceH, s.earthForceVX, s.earthForceHY,
-                 s.earthMomentV, s.earthMomentH);
+  setLoadListRow(g, 4, s.earthForceV, s.earthForceH, s.earthForceVX, s.earthForceHY, s.earthMomentV,
+                 s.earthMomentH);
   // Passive pressure is listed in brackets: shown, not added.
   if (s.passiveForce > 0) {
     setLoadListRow(g, 5, n, n, n, n, n, n);

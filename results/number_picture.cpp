@@ -8,7 +8,9 @@
 namespace kovrel {
 namespace {
 
-bool isPlace(char c) { return c == '0' || c == '#'; }
+bool isPlace(char c) {
+  return c == '0' || c == '#';
+}
 
 // The digits of |value| rounded half away from zero to `decimals` places,
 // as integer digits (no leading zeros; empty for zero) and exactly `decimals`
@@ -120,7 +122,8 @@ std::string formatNumber(std::string_view picture, double value) {
     if (isPlace(c) && !pointSeen) {
       int k = intPlaces - 1 - intSeen;  // position from the right
       if (intSeen == 0) {
-        for (int extra = n - 1; extra > k; --extra) emitDigit(intDigits[size_t(n - 1 - extra)], extra);
+        for (int extra = n - 1; extra > k; --extra)
+          emitDigit(intDigits[size_t(n - 1 - extra)], extra);
       }
       if (k < n) {
         emitDigit(intDigits[size_t(n - 1 - k)], k);

@@ -11,7 +11,9 @@ constexpr const char* kBlank = " ";
 constexpr const char* kPressure = "0.00kN/m2";
 
 // Reactions in kN/m2 are drawn below the base, 1 m per 100 kN/m2.
-double down(double p) { return -p / 100; }
+double down(double p) {
+  return -p / 100;
+}
 
 void add(Series& s, double x, double y, std::string label) {
   s.points.push_back({x, y, std::move(label), std::nullopt});
@@ -64,9 +66,9 @@ void drawReactionDiagram(const TAntei& s, Series& series, ReactionVariant varian
       break;
     case ReactionVariant::HeelSlab:
       toeLabel = kBlank;
-      ordinates[count++] = {false, s.outlineX[6], s.reactionAtStemRear,
-                            state == 1 ? std::string(kBlank)
-                                       : formatNumber(kPressure, s.reactionAtStemRear)};
+      ordinates[count++] = {
+          false, s.outlineX[6], s.reactionAtStemRear,
+          state == 1 ? std::string(kBlank) : formatNumber(kPressure, s.reactionAtStemRear)};
       if (state == 0) {
         ordinates[count++] = {true, s.outlineX[34], s.reactionAtHeelSection,
                               formatNumber(kPressure, s.reactionAtHeelSection)};
@@ -81,7 +83,7 @@ void drawReactionDiagram(const TAntei& s, Series& series, ReactionVariant varian
   }
 
   // In the triangle states only the ordinates inside the loaded length show.
-  const double toeEnd = 3 * d;             // state 1: loaded from the toe
+  const double toeEnd = 3 * d;               // state 1: loaded from the toe
   const double heelStart = B - 3 * (B - d);  // state 2: loaded up to the heel end
   auto drawOrdinates = [&] {
     for (int i = 0; i < count; ++i) {

@@ -26,6 +26,8 @@ void clearGrid(StringGrid& grid) {
   }
 }
 
-void clearChart(Chart& chart) { chart.clear(); }
+void clearChart(Chart& chart) {
+  chart.clear();
+}
 
 }  // namespace kovrel

@@ -8,8 +8,12 @@
 
 namespace kovrel {
 
-inline void appendLine(ListBox& box, std::string text) { box.lines.push_back(std::move(text)); }
-inline void appendBlank(ListBox& box) { box.lines.emplace_back(); }
+inline void appendLine(ListBox& box, std::string text) {
+  box.lines.push_back(std::move(text));
+}
+inline void appendBlank(ListBox& box) {
+  box.lines.emplace_back();
+}
 
 // The text followed by blanks up to `width` columns counted in Shift-JIS bytes
 // (full-width characters two, ASCII and half-width katakana one); a text as

@@ -72,27 +72,53 @@ ResultsWindow::ResultsWindow() {
   // Grids at their design sizes (columns, rows); the set-up and the writers
   // adjust the row counts.
   const std::pair<const char*, std::pair<int, int>> grids[] = {
-      {"StringGrid1", {5, 14}},  {"StringGrid2", {3, 2}},   {"StringGrid3", {3, 10}},
-      {"StringGrid4", {5, 16}},  {"StringGrid5", {3, 2}},   {"StringGrid6", {7, 11}},
-      {"StringGrid7", {3, 10}},  {"StringGrid8", {6, 4}},   {"StringGrid9", {6, 7}},
-      {"StringGrid10", {5, 2}},  {"StringGrid11", {3, 10}}, {"StringGrid12", {6, 2}},
-      {"StringGrid13", {6, 4}},  {"StringGrid14", {6, 7}},  {"StringGrid15", {6, 2}},
+      {"StringGrid1", {5, 14}}, {"StringGrid2", {3, 2}},   {"StringGrid3", {3, 10}},
+      {"StringGrid4", {5, 16}}, {"StringGrid5", {3, 2}},   {"StringGrid6", {7, 11}},
+      {"StringGrid7", {3, 10}}, {"StringGrid8", {6, 4}},   {"StringGrid9", {6, 7}},
+      {"StringGrid10", {5, 2}}, {"StringGrid11", {3, 10}}, {"StringGrid12", {6, 2}},
+      {"StringGrid13", {6, 4}}, {"StringGrid14", {6, 7}},  {"StringGrid15", {6, 2}},
       {"StringGrid16", {6, 2}}};
   for (const auto& [name, size] : grids) grids_.emplace(name, StringGrid(size.first, size.second));
 
   const ChartDesign charts[] = {
-      {"Chart1", "荷重図(安定計算時)", 641, 480,
-       {{"Series1", "擁壁"}, {"Series2", "地盤反力"}, {"Series5", "すべり面"},
-        {"Series6", "載荷重"}, {"Series4", "地表"}, {"Series13", "土圧"},
-        {"Series20", "水圧"}, {"Series10", "中央1/3点"}, {"Series11", "中央1/3点"},
-        {"Series3", "土圧作用点"}, {"Series9", "Ph作用点"}, {"Series12", "Pv作用点"},
+      {"Chart1",
+       "荷重図(安定計算時)",
+       641,
+       480,
+       {{"Series1", "擁壁"},
+        {"Series2", "地盤反力"},
+        {"Series5", "すべり面"},
+        {"Series6", "載荷重"},
+        {"Series4", "地表"},
+        {"Series13", "土圧"},
+        {"Series20", "水圧"},
+        {"Series10", "中央1/3点"},
+        {"Series11", "中央1/3点"},
+        {"Series3", "土圧作用点"},
+        {"Series9", "Ph作用点"},
+        {"Series12", "Pv作用点"},
         {"Series16", ""}}},
       {"Chart2", "図", 298, 117, {{"Series32", ""}, {"Series33", ""}, {"Series34", ""}}},
-      {"Chart3", "擁壁外形図(mm)", 417, 449,
-       {{"Series14", ""}, {"Series21", ""}, {"Series22", ""}, {"Series23", ""},
-        {"Series24", ""}, {"Series25", ""}, {"Series26", ""}, {"Series27", ""},
-        {"Series28", ""}, {"Series29", ""}, {"Series30", ""}, {"Series40", ""}}},
-      {"Chart4", "点番号図", 327, 433,
+      {"Chart3",
+       "擁壁外形図(mm)",
+       417,
+       449,
+       {{"Series14", ""},
+        {"Series21", ""},
+        {"Series22", ""},
+        {"Series23", ""},
+        {"Series24", ""},
+        {"Series25", ""},
+        {"Series26", ""},
+        {"Series27", ""},
+        {"Series28", ""},
+        {"Series29", ""},
+        {"Series30", ""},
+        {"Series40", ""}}},
+      {"Chart4",
+       "点番号図",
+       327,
+       433,
        {{"Series17", ""}, {"Series41", ""}, {"Series42", ""}, {"Series18", ""}}},
       {"Chart5", "すべり角～土圧図", 217, 248, {{"Series8", ""}, {"Series56", ""}}},
       {"Chart6", "L1(高さ～必要鉄筋量)", 355, 388, {{"Series15", "必要鉄筋量"}, {"Series31", ""}}},
@@ -101,10 +127,20 @@ ResultsWindow::ResultsWindow() {
       {"Chart9", "L2(高さ～引張応力度)", 355, 388, {{"Series7", ""}, {"Series44", ""}}},
       {"Chart10", "図:たて壁鉄配筋", 357, 390, {{"Series45", ""}, {"Series46", ""}}},
       {"Chart11", "地盤反力", 386, 225, {{"Series19", ""}, {"Series47", ""}}},
-      {"Chart12", "点番号図", 327, 433,
-       {{"Series48", ""}, {"Series49", ""}, {"Series50", ""}, {"Series51", ""},
-        {"Series52", ""}, {"Series53", ""}, {"Series54", ""}, {"Series55", ""},
-        {"Series57", ""}, {"Series58", ""}}},
+      {"Chart12",
+       "点番号図",
+       327,
+       433,
+       {{"Series48", ""},
+        {"Series49", ""},
+        {"Series50", ""},
+        {"Series51", ""},
+        {"Series52", ""},
+        {"Series53", ""},
+        {"Series54", ""},
+        {"Series55", ""},
+        {"Series57", ""},
+        {"Series58", ""}}},
   };
   for (const ChartDesign& design : charts) {
     Chart& c = charts_[design.name];
@@ -157,18 +193,28 @@ ResultsWindow::ResultsWindow() {
   };
   for (const auto& [name, caption] : groupBoxes) groupBoxes_[name].caption = caption;
 
-  const std::pair<const char*, const char*> sheets[] = {
-      {"TabSheet9", "Ⅰ．設計条件"},        {"TabSheet1", "Ⅱ-1．荷重計算"},
-      {"TabSheet3", "Ⅱ-3．荷重計算"},      {"TabSheet2", "Ⅲ-1．安定計算"},
-      {"TabSheet7", "Ⅲ-2.荷重図"},          {"TabSheet5", "Ⅳ-1．構造(たて壁)"},
-      {"TabSheet10", "Ⅳ-2．構造(底版)"},   {"TabSheet19", "Ⅱ-1．安定計算用"},
-      {"TabSheet20", "Ⅱ-2．底版構造計算用"}, {"TabSheet4", "断面力"},
-      {"TabSheet8", "鉄筋量、応力度"},      {"TabSheet14", "定着位置"},
-      {"TabSheet11", "つま先版"},           {"TabSheet12", "かかと版"},
-      {"TabSheet13", "突起"},               {"TabSheet6", "フォントサイズ"},
-      {"TabSheet21", "目次"},               {"TabSheet22", "設計条件"},
-      {"TabSheet15", "一覧表"},             {"TabSheet16", "図"},
-      {"TabSheet17", "L1"},                 {"TabSheet18", "L2"}};
+  const std::pair<const char*, const char*> sheets[] = {{"TabSheet9", "Ⅰ．設計条件"},
+                                                        {"TabSheet1", "Ⅱ-1．荷重計算"},
+                                                        {"TabSheet3", "Ⅱ-3．荷重計算"},
+                                                        {"TabSheet2", "Ⅲ-1．安定計算"},
+                                                        {"TabSheet7", "Ⅲ-2.荷重図"},
+                                                        {"TabSheet5", "Ⅳ-1．構造(たて壁)"},
+                                                        {"TabSheet10", "Ⅳ-2．構造(底版)"},
+                                                        {"TabSheet19", "Ⅱ-1．安定計算用"},
+                                                        {"TabSheet20", "Ⅱ-2．底版構造計算用"},
+                                                        {"TabSheet4", "断面力"},
+                                                        {"TabSheet8", "鉄筋量、応力度"},
+                                                        {"TabSheet14", "定着位置"},
+                                                        {"TabSheet11", "つま先版"},
+                                                        {"TabSheet12", "かかと版"},
+                                                        {"TabSheet13", "突起"},
+                                                        {"TabSheet6", "フォントサイズ"},
+                                                        {"TabSheet21", "目次"},
+                                                        {"TabSheet22", "設計条件"},
+                                                        {"TabSheet15", "一覧表"},
+                                                        {"TabSheet16", "図"},
+                                                        {"TabSheet17", "L1"},
+                                                        {"TabSheet18", "L2"}};
   for (const auto& [name, caption] : sheets) tabSheets_[name].caption = caption;
 
   const std::pair<const char*, std::vector<std::string>> controls[] = {
@@ -208,23 +254,33 @@ ResultsWindow::ResultsWindow() {
   }
 }
 
-ListBox& ResultsWindow::listBox(std::string_view n) { return lookup(listBoxes_, n, "list box"); }
+ListBox& ResultsWindow::listBox(std::string_view n) {
+  return lookup(listBoxes_, n, "list box");
+}
 const ListBox& ResultsWindow::listBox(std::string_view n) const {
   return lookup(listBoxes_, n, "list box");
 }
-StringGrid& ResultsWindow::grid(std::string_view n) { return lookup(grids_, n, "grid"); }
+StringGrid& ResultsWindow::grid(std::string_view n) {
+  return lookup(grids_, n, "grid");
+}
 const StringGrid& ResultsWindow::grid(std::string_view n) const {
   return lookup(grids_, n, "grid");
 }
-Chart& ResultsWindow::chart(std::string_view n) { return lookup(charts_, n, "chart"); }
-const Chart& ResultsWindow::chart(std::string_view n) const { return lookup(charts_, n, "chart"); }
+Chart& ResultsWindow::chart(std::string_view n) {
+  return lookup(charts_, n, "chart");
+}
+const Chart& ResultsWindow::chart(std::string_view n) const {
+  return lookup(charts_, n, "chart");
+}
 GroupBox& ResultsWindow::groupBox(std::string_view n) {
   return lookup(groupBoxes_, n, "group box");
 }
 const GroupBox& ResultsWindow::groupBox(std::string_view n) const {
   return lookup(groupBoxes_, n, "group box");
 }
-TabSheet& ResultsWindow::tabSheet(std::string_view n) { return lookup(tabSheets_, n, "page"); }
+TabSheet& ResultsWindow::tabSheet(std::string_view n) {
+  return lookup(tabSheets_, n, "page");
+}
 const TabSheet& ResultsWindow::tabSheet(std::string_view n) const {
   return lookup(tabSheets_, n, "page");
 }

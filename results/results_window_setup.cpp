@@ -70,11 +70,13 @@ void setUpResultsWindow(ResultsWindow& r, bool buoyancyInSlabs) {
   headerRow(r.grid("StringGrid16"), 1, splitCommas("Cdc,6.4,4.0,2.5,1.6,1.0"));
 
   StringGrid& loads = r.grid("StringGrid6");
-  captionColumn(loads, "区分,躯体重量,背面土,載荷重,主働土圧,受働土圧,水圧,浮力,風荷重,衝突荷重,合計");
+  captionColumn(loads,
+                "区分,躯体重量,背面土,載荷重,主働土圧,受働土圧,水圧,浮力,風荷重,衝突荷重,合計");
   headerRow(loads, 0, splitCommas(",鉛直力V,水平力H,作用点x,作用点y,ﾓｰﾒﾝﾄV･x,ﾓｰﾒﾝﾄH･y"));
   loads.setCell(0, 0, "区分");
 
-  const std::string toeRows = buoyancyInSlabs ? "-,自　重,地盤反力,浮力,合計" : "-,自　重,地盤反力,合計";
+  const std::string toeRows =
+      buoyancyInSlabs ? "-,自　重,地盤反力,浮力,合計" : "-,自　重,地盤反力,合計";
   const std::string heelRows =
       buoyancyInSlabs ? "-,自　重,背面土,載荷重,鉛直土圧,地盤反力,背面土浮力,踵版浮力,合計"
                       : "-,自　重,背面土,載荷重,鉛直土圧,地盤反力,合計";
@@ -96,9 +98,10 @@ void setUpResultsWindow(ResultsWindow& r, bool buoyancyInSlabs) {
                 "地震ﾓｰﾒﾝﾄ,水圧水平力,水圧作用点,水圧ﾓｰﾒﾝﾄ,Σﾓｰﾒﾝﾄ,Σ剪断力");
   headerRow(r.grid("StringGrid1"), 0, splitCommas(stemHead));
   r.grid("StringGrid1").setCell(0, 0, "断面力");
-  captionColumn(r.grid("StringGrid4"),
-                "-,計算位置,たて壁厚,曲げﾓｰﾒﾝﾄ,剪断力(S),剪断力(Sh),必要鉄筋量,使用鉄筋量,"
-                "鉄筋径@ﾋﾟｯﾁ,圧縮応力度,引張応力度,平均剪断応力度,許容剪断応力度,Ce,Pt(%):Cpt,判定");
+  captionColumn(
+      r.grid("StringGrid4"),
+      "-,計算位置,たて壁厚,曲げﾓｰﾒﾝﾄ,剪断力(S),剪断力(Sh),必要鉄筋量,使用鉄筋量,"
+      "鉄筋径@ﾋﾟｯﾁ,圧縮応力度,引張応力度,平均剪断応力度,許容剪断応力度,Ce,Pt(%):Cpt,判定");
   headerRow(r.grid("StringGrid4"), 0, splitCommas(stemHead));
 
   for (const char* name : {"StringGrid3", "StringGrid11", "StringGrid7"}) {

@@ -9,7 +9,9 @@
 namespace kovrel {
 namespace {
 
-std::string blockNumber(int n) { return formatNumber("0", n); }
+std::string blockNumber(int n) {
+  return formatNumber("0", n);
+}
 
 // The chart's series emptied, its axes set to the wall with a margin.
 void prepareChart(const TTeisu& s, Chart& chart) {
@@ -48,7 +50,8 @@ void writeItemBlock(TShape& s, ListBox& box, const ItemBlock& b, int& number) {
   appendLine(box, blockNumber(number) + b.title);
   appendLine(box, "  " + padRight(b.areaLabel, 21) + formatNumber("=0.00m2", p.area));
   if (!b.fourMoments) appendLine(box, "  γw(水の単位重量)    =9.00kN");
-  appendLine(box, "  " + padRight(b.weightLabel, 21) + formatNumber("=0.00kN", p.area * b.unitWeight));
+  appendLine(box,
+             "  " + padRight(b.weightLabel, 21) + formatNumber("=0.00kN", p.area * b.unitWeight));
   appendLine(box, formatNumber("  Iy(y軸の断面1次ﾓｰﾒﾝﾄ)=0.00m3", p.area * p.x));
   if (b.fourMoments) appendLine(box, formatNumber("  Ix(x軸の断面1次ﾓｰﾒﾝﾄ)=0.00m3", p.area * p.y));
   appendLine(box, formatNumber("  x (図心)=Iy/A        =0.000m", p.x));
@@ -87,22 +90,23 @@ void writeStabilitySection(TAntei& s, const DesignConditions& dc, ResultsWindow&
   for (const char* line :
        {"荷重の計算", "  座標法により、荷重を求める。", "　図形の折点(0,1,2...i,i+1,...N)の各座標",
         "　値を(x[i],y[i])とすると", "　  A (断面積)", "    Iy(y軸に関する断面1次ﾓｰﾒﾝﾄ)",
-        "    Ix(x軸に関する断面1次ﾓｰﾒﾝﾄ)", "  は、次式で求められる。",
-        "  A = 1/2･Σ(xi1･yi-xi･yi1)", "  Iy=-1/2･Σ(yi1-yi){xi^2+1/3･(xi1-xi)(xi1+2･xi)}",
-        "  Ix= 1/2･Σ(xi1-xi){yi^2+1/3･(yi1-yi)(yi1+2･yi)}", "  ここに",
-        "    xi1=x[i+1] , xi=x[i]", "    yi1=y[i+1] , yi=y[i]",
-        "  座標法による計算結果を下記に示す。"}) {
+        "    Ix(x軸に関する断面1次ﾓｰﾒﾝﾄ)", "  は、次式で求められる。", "  A = 1/2･Σ(xi1･yi-xi･yi1)",
+        "  Iy=-1/2･Σ(yi1-yi){xi^2+1/3･(xi1-xi)(xi1+2･xi)}",
+        "  Ix= 1/2･Σ(xi1-xi){yi^2+1/3･(yi1-yi)(yi1+2･yi)}", "  ここに", "    xi1=x[i+1] , xi=x[i]",
+        "    yi1=y[i+1] , yi=y[i]", "  座標法による計算結果を下記に示す。"}) {
     appendLine(box, line);
   }
   appendBlank(box);
 
   // 4. Item blocks, numbered over the blocks written.
   int number = 0;
-  writeItemBlock(s, box, {"W_A", ".躯体重量の計算", "W (擁壁重量)=γc･A", "A (擁壁躯体面積)", s.gammaC, true},
-                 number);
+  writeItemBlock(
+      s, box, {"W_A", ".躯体重量の計算", "W (擁壁重量)=γc･A", "A (擁壁躯体面積)", s.gammaC, true},
+      number);
   if (water) {
     writeItemBlock(
-        s, box, {"W_FA", ".躯体浮力の計算", "W (擁壁浮力)=γw･A", "A (擁壁躯体面積)", s.gammaW, true},
+        s, box,
+        {"W_FA", ".躯体浮力の計算", "W (擁壁浮力)=γw･A", "A (擁壁躯体面積)", s.gammaW, true},
         number);
   }
   writeItemBlock(
@@ -180,31 +184,31 @@ void writeSlabSection(TAntei& s, const DesignConditions& dc, ResultsWindow& r) {
        {"座標法により、荷重を求める。", "", "図形の折点(0,1,2...i,i+1,...N)の各座標",
         "値を(x[i],y[i])とすると", "  A (断面積)", "  Iy(y軸に関する断面1次ﾓｰﾒﾝﾄ)",
         "は、次式で求められる。", "  A = 1/2･Σ(xi1･yi-xi･yi1)",
-        "  Iy=-1/2･Σ(yi1-yi){xi^2+1/3･(xi1-xi)(xi1+2･xi)}", "ここに",
-        "  xi1=x[i+1] , xi=x[i]", "  yi1=y[i+1] , yi=y[i]", "",
-        "W (重量)は,A×(単位重量)である。"}) {
+        "  Iy=-1/2･Σ(yi1-yi){xi^2+1/3･(xi1-xi)(xi1+2･xi)}", "ここに", "  xi1=x[i+1] , xi=x[i]",
+        "  yi1=y[i+1] , yi=y[i]", "", "W (重量)は,A×(単位重量)である。"}) {
     appendLine(box, line);
   }
   appendLine(box, formatNumber("  γc(ｺﾝｸﾘｰﾄ単位重量)  =0.00kN", s.gammaC));
   appendLine(box, formatNumber("  γ (土の単位重量)    =0.00kN", s.gammaS));
   if (water) appendLine(box, formatNumber("  γw(水の単位重量)    =0.00kN", s.gammaW));
-  for (const char* line : {"なお", "  (M)は、ﾓｰﾒﾝﾄ計算用を示す。 ", "  (S)は、剪断力計算用を示す。", "",
-                           "座標法による計算結果を下記に示す。"}) {
+  for (const char* line : {"なお", "  (M)は、ﾓｰﾒﾝﾄ計算用を示す。 ", "  (S)は、剪断力計算用を示す。",
+                           "", "座標法による計算結果を下記に示す。"}) {
     appendLine(box, line);
   }
 
   // 4. One table row per item with a positive area.
   std::vector<TableRow> rows = {{"T_M", ".つま先版(M)　　", s.gammaC},
-                               {"T_S", ".つま先版(S)　　", s.gammaC},
-                               {"K_M", ".かかと版(M)　　", s.gammaC},
-                               {"K_S", ".かかと版(S)　　", s.gammaC}};
+                                {"T_S", ".つま先版(S)　　", s.gammaC},
+                                {"K_M", ".かかと版(M)　　", s.gammaC},
+                                {"K_S", ".かかと版(S)　　", s.gammaC}};
   if (water) {
     rows.insert(rows.end(), {{"T_FM", ".つま先版浮力(M)", s.gammaW},
                              {"T_FS", ".つま先版浮力(S)", s.gammaW},
                              {"K_FM", ".かかと版浮力(M)", s.gammaW},
                              {"K_FS", ".かかと版浮力(S)", s.gammaW}});
   }
-  rows.insert(rows.end(), {{"KS_M", ".背面土(M)　　　", s.gammaS}, {"KS_S", ".背面土(S)　　　", s.gammaS}});
+  rows.insert(rows.end(),
+              {{"KS_M", ".背面土(M)　　　", s.gammaS}, {"KS_S", ".背面土(S)　　　", s.gammaS}});
   if (water) {
     rows.insert(rows.end(), {{"KS_FM", ".背面土浮力(M)　", kSoilWaterWeight},
                              {"KS_FS", ".背面土浮力(S)　", kSoilWaterWeight}});
@@ -255,8 +259,12 @@ void drawWaterMark(const TTeisu& s, Series& series) {
   const double x6 = s.outlineX[6], B = s.outlineX[9], H1 = s.waterDepth;
   const double d = (B - x6) / 20, mid = (x6 + B) / 2;
   series.points.clear();
-  for (auto [x, y] : {std::pair{x6 + (B - x6) / 3, H1}, {mid, H1}, {mid - d, H1 + 2 * d},
-                      {mid + d, H1 + 2 * d}, {mid, H1}, {x6 + 2 * (B - x6) / 3, H1}}) {
+  for (auto [x, y] : {std::pair{x6 + (B - x6) / 3, H1},
+                      {mid, H1},
+                      {mid - d, H1 + 2 * d},
+                      {mid + d, H1 + 2 * d},
+                      {mid, H1},
+                      {x6 + 2 * (B - x6) / 3, H1}}) {
     series.points.push_back({x, y, " ", std::nullopt});
   }
 }

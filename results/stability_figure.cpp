@@ -29,9 +29,9 @@ void drawStabilityFigure(TAntei& s, const DesignConditions& dc, ResultsWindow& r
   for (int i = 0; i < body.pointCount; ++i) {
     wall.points.push_back({body.points[size_t(i)].x, body.points[size_t(i)].y, "", std::nullopt});
   }
-  drawReactionDiagram(s, reaction,
-                      dc.index("RadioGroup2") == 1 ? ReactionVariant::ShearKey
-                                                   : ReactionVariant::Plain);
+  drawReactionDiagram(
+      s, reaction,
+      dc.index("RadioGroup2") == 1 ? ReactionVariant::ShearKey : ReactionVariant::Plain);
 
   // 6. Load summary.
   writeLoadSummary(s, r);

@@ -21,9 +21,12 @@ void text(ListBox& box, const char* prefix, const char* picture, double value,
 
 // A wall whose loads press nothing onto the ground has no resultant on the
 // base; the stability lines say so instead of printing a position.
-constexpr const char* kNoVerticalLoad = "  全鉛直荷重(Vo)が0以下のため、合力の作用点が求まりません。";
+constexpr const char* kNoVerticalLoad =
+    "  全鉛直荷重(Vo)が0以下のため、合力の作用点が求まりません。";
 
-bool noVerticalLoad(const TAntei& s) { return !(s.sumV > 0) || !(s.outlineX[9] > 0); }
+bool noVerticalLoad(const TAntei& s) {
+  return !(s.sumV > 0) || !(s.outlineX[9] > 0);
+}
 
 const char* overturning(const TAntei& s, const DesignConditions& dc, ListBox& box) {
   box.lines.clear();
@@ -199,11 +202,14 @@ const char* verticalBearing(const TAntei& s, const DesignConditions& dc, ListBox
   appendLine(box, "  ここに");
   line(box, "    qu (偏心傾斜を考慮した地盤の極限支持力度)　　=#,0.00kN/m2", qu);
   if (dc.checked("CheckBox3")) {
-    appendLine(box, formatNumber("    γ1(支持地盤の土の単位重量)　　　　　　　　　=0.00kN/m3", s.gamma1) +
-                        formatNumber("(水中単位重量:0.00kN/m3)", s.gamma1Eff));
-    appendLine(box, formatNumber("    γ2(根入れ地盤の土の単位重量)　　　　　　　　=0.00kN/m3", s.gamma2) +
-                        formatNumber("(水中単位重量:0.00kN/m3)", s.gamma2Eff));
-    appendLine(box, "       (ただし、地下水位以下では水中単位重量を用いる。単位重量は水深で加重計算。)");
+    appendLine(
+        box, formatNumber("    γ1(支持地盤の土の単位重量)　　　　　　　　　=0.00kN/m3", s.gamma1) +
+                 formatNumber("(水中単位重量:0.00kN/m3)", s.gamma1Eff));
+    appendLine(
+        box, formatNumber("    γ2(根入れ地盤の土の単位重量)　　　　　　　　=0.00kN/m3", s.gamma2) +
+                 formatNumber("(水中単位重量:0.00kN/m3)", s.gamma2Eff));
+    appendLine(box,
+               "       (ただし、地下水位以下では水中単位重量を用いる。単位重量は水深で加重計算。)");
   } else {
     line(box, "    γ1(支持地盤の土の単位重量)　　　　　　　　　=0.00kN/m3", s.gamma1);
     line(box, "    γ2(根入れ地盤の土の単位重量)　　　　　　　　=0.00kN/m3", s.gamma2);
@@ -232,7 +238,8 @@ const char* verticalBearing(const TAntei& s, const DesignConditions& dc, ListBox
   line(box, "      Nq　　　　　　　　　　　　　　　　　　　　 =0.0", s.factorNq);
   line(box, "      Nγ　　　　　　　　　　　　　　　　　　　  =0.0", s.factorNgamma);
   line(box, "      φ(支持地盤の剪断抵抗角)　　　　　　　　　 =0.0度", s.phiBaseDeg);
-  appendLine(box, formatNumber("      tanθ(荷重の傾斜) = HB／V　　　　　　　　　=0.000", s.loadInclination) +
+  appendLine(box, formatNumber("      tanθ(荷重の傾斜) = HB／V　　　　　　　　　=0.000",
+                               s.loadInclination) +
                       formatNumber("(=0.0度)", std::atan(s.loadInclination) * kDegreesPerRadian));
   line(box, "        HB(基礎底面に作用する水平力)　　　　　　 =0.00kN", s.sumH);
   line(box, "        V (基礎底面に作用する鉛直力)　　　　　　 =#,0.00kN", vo);
@@ -241,8 +248,10 @@ const char* verticalBearing(const TAntei& s, const DesignConditions& dc, ListBox
   text(box, "      Sq =q'^ｖ　　　　　　　　　　　　　　　　  =", "0.000", s.scaleQ);
   text(box, "      Sγ=B'^μ　　　　　　　　　　　　　　　　  =", "0.000", s.scaleGamma);
   appendLine(box, "      λ,ｖ,μ(寸法効果の程度を表す係数)= -1/3");
-  text(box, "      c'= c/10　　　　　　　　　　　　　　　　　 =", "0.000", s.cStar, " (但し,1≦c'≦10)");
-  text(box, "      q'= q/10　　　　　　　　　　　　　　　　　 =", "0.000", s.qStar, " (但し,1≦q'≦10)");
+  text(box, "      c'= c/10　　　　　　　　　　　　　　　　　 =", "0.000", s.cStar,
+       " (但し,1≦c'≦10)");
+  text(box, "      q'= q/10　　　　　　　　　　　　　　　　　 =", "0.000", s.qStar,
+       " (但し,1≦q'≦10)");
   text(box, "      B'=Be/1　　　　　　　　　　　　　　　　　  =", "0.000", be, " (但し,1≦B')");
   appendBlank(box);
   appendLine(box, "  鉛直地盤反力度は、次式を満足しなければならない。");

@@ -111,10 +111,10 @@ TEST(ChartRenderer, AxisCornersMapToThePlotBoxAndTheLineIsScaledLinearly) {
   CanvasPoint lo = lines[0].points[0], hi = lines[0].points[1], q = lines[0].points[2];
   // The axis box is the grey frame: its first polyline.
   const Line& frame = canvas.lines.front();
-  EXPECT_DOUBLE_EQ(lo.x, frame.points[0].x);   // left
-  EXPECT_DOUBLE_EQ(hi.y, frame.points[0].y);   // top
-  EXPECT_DOUBLE_EQ(hi.x, frame.points[2].x);   // right
-  EXPECT_DOUBLE_EQ(lo.y, frame.points[2].y);   // bottom
+  EXPECT_DOUBLE_EQ(lo.x, frame.points[0].x);  // left
+  EXPECT_DOUBLE_EQ(hi.y, frame.points[0].y);  // top
+  EXPECT_DOUBLE_EQ(hi.x, frame.points[2].x);  // right
+  EXPECT_DOUBLE_EQ(lo.y, frame.points[2].y);  // bottom
   EXPECT_NEAR(q.x, lo.x + 0.25 * (hi.x - lo.x), 1e-9);
   EXPECT_NEAR(q.y, lo.y + 0.25 * (hi.y - lo.y), 1e-9);
   // Margins leave room for the title above and the tick labels left and below.
@@ -280,9 +280,16 @@ TEST(ChartRenderer, OddChartsStillGiveAFinitePicture) {
   } cases[] = {
       {"no axes set, no points", {}, {}, {}, 327},
       {"no axes set, one point", {}, {}, {{2, 3, "p", std::nullopt}}, 327},
-      {"reversed axes", {10, 0, ""}, {5, -5, ""}, {{0, 0, "", std::nullopt}, {1, 1, "", std::nullopt}}, 327},
-      {"non-finite axes", {NAN, INFINITY, ""}, {-INFINITY, 1, ""},
-       {{0, 0, "", std::nullopt}, {1, 2, "", std::nullopt}}, 327},
+      {"reversed axes",
+       {10, 0, ""},
+       {5, -5, ""},
+       {{0, 0, "", std::nullopt}, {1, 1, "", std::nullopt}},
+       327},
+      {"non-finite axes",
+       {NAN, INFINITY, ""},
+       {-INFINITY, 1, ""},
+       {{0, 0, "", std::nullopt}, {1, 2, "", std::nullopt}},
+       327},
       {"huge range", {-1e308, 1e308, ""}, {0, 1e-300, ""}, {{0, 0, "a", std::nullopt}}, 327},
       {"no size", {0, 1, ""}, {0, 1, ""}, {}, 0},
   };
@@ -308,8 +315,8 @@ TEST(ChartRenderer, OddChartsStillGiveAFinitePicture) {
 // its frame, and both file formats take it.
 TEST(ChartRenderer, RandomAwkwardChartsStayInsideTheFrame) {
   std::mt19937 rng(20120);
-  const double awkward[] = {0, -0.0, 1e-300, -1e-300, 1e300, -1e300, NAN, INFINITY, -INFINITY,
-                            0.5, -7.25, 100, 32767, -32768};
+  const double awkward[] = {0,        -0.0,      1e-300, -1e-300, 1e300, -1e300, NAN,
+                            INFINITY, -INFINITY, 0.5,    -7.25,   100,   32767,  -32768};
   auto value = [&]() {
     std::uniform_int_distribution<int> pick(0, 3);
     if (pick(rng) == 0) {

@@ -29,8 +29,8 @@ class CliConditionsTest : public ::testing::Test {
 
   // Runs the command line in the test folder; returns the exit status.
   int run(const std::string& args) {
-    const std::string command = "cd '" + dir.string() + "' && '" KOVREL_CLI_PATH "' " + args +
-                                " >stdout.txt 2>stderr.txt";
+    const std::string command =
+        "cd '" + dir.string() + "' && '" KOVREL_CLI_PATH "' " + args + " >stdout.txt 2>stderr.txt";
     int status = std::system(command.c_str());
     stderrText = readWholeFile(path("stderr.txt"));
     stdoutText = readWholeFile(path("stdout.txt"));

@@ -29,11 +29,12 @@ size_t countFiles(const std::string& dir, const char* extension) {
 
 TEST(CliExports, TextWmfAndSvgBeforeAnyCalculation) {
   TempFolder dir;
-  auto run = runCli("--no-calc --set PageControl2=1 --text '" + dir.file("out.txt") +
-                            "' --wmf '" + dir.file("wmf") + "' --svg '" + dir.file("svg") + "'");
+  auto run = runCli("--no-calc --set PageControl2=1 --text '" + dir.file("out.txt") + "' --wmf '" +
+                    dir.file("wmf") + "' --svg '" + dir.file("svg") + "'");
   ASSERT_EQ(run.status, 0) << run.err;
   // Before any calculation the results window is as created.
-  EXPECT_EQ(readWholeFile(dir.file("out.txt")), textReport(ResultsWindow(), WallChoice{true, false}));
+  EXPECT_EQ(readWholeFile(dir.file("out.txt")),
+            textReport(ResultsWindow(), WallChoice{true, false}));
   EXPECT_EQ(countFiles(dir.file("wmf"), ".wmf"), 10u) << "L wall without a key";
   EXPECT_FALSE(std::filesystem::exists(dir.file("wmf/図：つま先版地盤版力図.wmf")));
   EXPECT_EQ(countFiles(dir.file("svg"), ".svg"), 12u) << "every chart";
@@ -45,7 +46,7 @@ TEST(CliExports, TextWmfAndSvgBeforeAnyCalculation) {
 TEST(CliExports, OutputsAreWrittenAfterARun) {
   TempFolder dir;
   auto run = runCli("--set RadioGroup2=1 --text '" + dir.file("t.txt") + "' --wmf '" +
-                            dir.file("w") + "'");
+                    dir.file("w") + "'");
   EXPECT_NE(run.status, 4) << run.err;
   EXPECT_NE(run.status, 64) << run.err;
   EXPECT_TRUE(std::filesystem::exists(dir.file("t.txt")));

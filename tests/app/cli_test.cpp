@@ -32,8 +32,9 @@ TEST(Cli, DefaultsAsJson) {
 TEST(Cli, WarningGoesIntoMessagesAndTheRunGoesOn) {
   auto r = runCli("--set Edit21=25 --json -");
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(r.out.find("{\"kind\":\"warn\",\"text\":\"粘着力が過大です。修正する事をお勧めします。\"}"),
-            std::string::npos);
+  EXPECT_NE(
+      r.out.find("{\"kind\":\"warn\",\"text\":\"粘着力が過大です。修正する事をお勧めします。\"}"),
+      std::string::npos);
   EXPECT_NE(r.out.find("\"stability\":{\"wallType\":0"), std::string::npos);
 }
 
@@ -55,8 +56,7 @@ TEST(Cli, TextThatIsNoNumberExitsThreeNamingTheControl) {
 
 TEST(Cli, UsageErrors) {
   for (const char* args : {"--set Edit999=1", "--set RadioGroup5=2", "--set CheckBox1=yes",
-                           "--set StringGrid2[4,1]=x", "--set Edit15", "--bogus",
-                           "--set =3"}) {
+                           "--set StringGrid2[4,1]=x", "--set Edit15", "--bogus", "--set =3"}) {
     auto r = runCli(args);
     EXPECT_EQ(r.status, 64) << args;
     EXPECT_NE(r.err.find("usage:"), std::string::npos) << args;

@@ -59,8 +59,12 @@ void expectSameStoredControls(const DesignConditions& a, const DesignConditions&
     const Control& x = a.control(e.control);
     const Control& y = b.control(e.control);
     switch (e.kind) {
-      case DatEntryKind::Index: EXPECT_EQ(x.index, y.index) << x.name; break;
-      case DatEntryKind::Text: EXPECT_EQ(x.text, y.text) << x.name; break;
+      case DatEntryKind::Index:
+        EXPECT_EQ(x.index, y.index) << x.name;
+        break;
+      case DatEntryKind::Text:
+        EXPECT_EQ(x.text, y.text) << x.name;
+        break;
       case DatEntryKind::EditState:
         EXPECT_EQ(x.text, y.text) << x.name;
         EXPECT_EQ(x.colour, y.colour) << x.name;
@@ -102,7 +106,8 @@ TEST_F(ConditionsFileTest, StartUpStateRoundTripsByteForByte) {
   EXPECT_EQ(l[0], "0");
   EXPECT_EQ((std::vector<std::string>{l[20], l[21], l[22]}),
             (std::vector<std::string>{"700", "clWindow", "TRUE"}));
-  EXPECT_EQ((std::vector<std::string>{l[97], l[98]}), (std::vector<std::string>{"TRUE", "clMaroon"}));
+  EXPECT_EQ((std::vector<std::string>{l[97], l[98]}),
+            (std::vector<std::string>{"TRUE", "clMaroon"}));
   EXPECT_EQ((std::vector<std::string>{l[88], l[89], l[90]}),
             (std::vector<std::string>{"-", "clSilver", "FALSE"}));
   EXPECT_EQ(l[124], "-");
@@ -112,7 +117,7 @@ TEST_F(ConditionsFileTest, EveryStoredControlRoundTrips) {
   DesignConditions& dc = s.conditions;
   dc.clickIndex("RadioGroup1", 2);
   dc.clickIndex("RadioGroup2", 1);
-  dc.setText("Edit7", "6000");   // inverted-T dimension while the L type is active
+  dc.setText("Edit7", "6000");  // inverted-T dimension while the L type is active
   dc.clickIndex("PageControl2", 1);
   dc.setText("Edit48", "4000");
   dc.setEnabled("Edit48", false);
@@ -154,8 +159,8 @@ TEST_F(ConditionsFileTest, EveryStoredControlRoundTrips) {
 TEST_F(ConditionsFileTest, StoredValueReplacesTheRuleProposal) {
   std::vector<std::string> l = lines(conditionsFileBytes(s.conditions));
   ASSERT_TRUE(s.conditions.checked("CheckBox1"));
-  l[97] = "FALSE";                      // CheckBox1 unchecked ...
-  l[99] = "12.5";                       // ... but Edit1 stored enabled with a value
+  l[97] = "FALSE";  // CheckBox1 unchecked ...
+  l[99] = "12.5";   // ... but Edit1 stored enabled with a value
   l[100] = "clWindow";
   l[101] = "TRUE";
   std::ofstream(path("c.dat"), std::ios::binary) << join(l);
@@ -166,7 +171,8 @@ TEST_F(ConditionsFileTest, StoredValueReplacesTheRuleProposal) {
   std::string edit1AfterRule;
   dc.setRuleHook([&](DesignConditions& d, const std::string& name) {
     runWindowRule(d, w, {}, name);
-    if (name == "CheckBox1") edit1AfterRule = d.text("Edit1") + (d.control("Edit1").enabled ? "+" : "-");
+    if (name == "CheckBox1")
+      edit1AfterRule = d.text("Edit1") + (d.control("Edit1").enabled ? "+" : "-");
   });
   applyConditionsFile(dc, readWholeFile(path("c.dat")));
   EXPECT_EQ(edit1AfterRule, "0.0-");
@@ -224,12 +230,20 @@ TEST_F(ConditionsFileTest, FailedLoadChangesNothing) {
     return join(l);
   };
   const Case cases[] = {
-      {"cut.dat", [&] { return join({good.begin(), good.begin() + 100}); }, "line 101"},
+      {"cut.dat",
+       [&] {
+         return join({good.begin(), good.begin() + 100});
+       },
+       "line 101"},
       {"abc.dat", [&] { return edited(0, "abc"); }, "line 1:"},
       {"wall.dat", [&] { return edited(19, "2"); }, "line 20:"},
       {"minus.dat", [&] { return edited(77, "-1"); }, "line 78:"},
       {"colour.dat", [&] { return edited(21, "clNoSuchColour"); }, "line 22:"},
-      {"sjis.dat", [&] { return join({good.begin(), good.begin() + 1}) + "\x81\r\n"; }, "line 2:"},
+      {"sjis.dat",
+       [&] {
+         return join({good.begin(), good.begin() + 1}) + "\x81\r\n";
+       },
+       "line 2:"},
       {"empty.dat", [&] { return std::string(); }, "line 1:"},
   };
   // A state unlike the start-up, so that a partial load would show.

@@ -27,9 +27,10 @@ TEST(ExportTiming, FullModelExportsWellUnderASecond) {
   writeSvgFigures(r, dir.path());
   auto end = std::chrono::steady_clock::now();
   auto ms = [](auto a, auto b) { return std::chrono::duration<double, std::milli>(b - a).count(); };
-  std::printf("export of a full results model: text %.1f ms, 12 metafiles %.1f ms, "
-              "12 SVG %.1f ms, total %.1f ms\n",
-              ms(start, text), ms(text, wmf), ms(wmf, end), ms(start, end));
+  std::printf(
+      "export of a full results model: text %.1f ms, 12 metafiles %.1f ms, "
+      "12 SVG %.1f ms, total %.1f ms\n",
+      ms(start, text), ms(text, wmf), ms(wmf, end), ms(start, end));
   // A generous bound that holds under the sanitizers on a shared machine;
   // the figure printed above is the one to watch.
   EXPECT_LT(ms(start, end), 3000.0);

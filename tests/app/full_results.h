@@ -28,8 +28,8 @@ inline void fillLoadDiagram(Chart& c) {
   c.bottom = {-0.5, 6.2, ""};
   const double B = 3.2, yTop = 4.5, x5 = 1.3;
   Series& wall = c.seriesNamed("Series1");
-  const double outline[][2] = {{0, 0},     {0, 0.5},   {0.8, 0.5},  {1.0, 4.5},
-                               {1.3, 4.5}, {1.3, 0.5}, {B, 0.5},    {B, 0},  {0, 0}};
+  const double outline[][2] = {{0, 0},     {0, 0.5}, {0.8, 0.5}, {1.0, 4.5}, {1.3, 4.5},
+                               {1.3, 0.5}, {B, 0.5}, {B, 0},     {0, 0}};
   for (const auto& p : outline) addPoint(wall, p[0], p[1]);
   Series& slip = c.seriesNamed("Series5");
   slip.colour = slip.labelColour = clRed;
@@ -101,7 +101,8 @@ inline ResultsWindow fullResults() {
   for (const auto& [name, box] : r.listBoxes()) {
     ListBox& b = r.listBox(name);
     for (int i = 0; i < 40; ++i) {
-      appendLine(b, formatNumber("    Mr(擁壁底面つま先回りの抵抗ﾓｰﾒﾝﾄ)  =#,0.00kNm", 1234.5 + i + n));
+      appendLine(b,
+                 formatNumber("    Mr(擁壁底面つま先回りの抵抗ﾓｰﾒﾝﾄ)  =#,0.00kNm", 1234.5 + i + n));
     }
     appendBlank(b);
     ++n;

@@ -83,22 +83,22 @@ std::vector<std::string> names(const std::vector<FigureFile>& files) {
 }
 
 TEST(FigureFiles, ChoiceByWallTypeAndKeyInWritingOrder) {
-  const std::vector<std::string> common = {
-      "Chart3 図：擁壁外形図",
-      "Chart4 図：点番号図",
-      "Chart12 図：点番号図(底版)",
-      "Chart5 図：すべり角～土圧",
-      "Chart11 図：地盤版力図",
-      "Chart1 図：荷重図",
-      "Chart10 図：たて壁(応力度)",
-      "Chart6 図：たて壁(高さ～必要鉄筋量)",
-      "Chart9 図：たて壁(高さ～引張応力度)"};
+  const std::vector<std::string> common = {"Chart3 図：擁壁外形図",
+                                           "Chart4 図：点番号図",
+                                           "Chart12 図：点番号図(底版)",
+                                           "Chart5 図：すべり角～土圧",
+                                           "Chart11 図：地盤版力図",
+                                           "Chart1 図：荷重図",
+                                           "Chart10 図：たて壁(応力度)",
+                                           "Chart6 図：たて壁(高さ～必要鉄筋量)",
+                                           "Chart9 図：たて壁(高さ～引張応力度)"};
   struct Case {
     bool lWall, key;
     std::vector<std::string> tail;
   } cases[] = {
       {false, false, {"Chart2 図：つま先版地盤版力図", "Chart7 図：かかと版地盤版力図"}},
-      {false, true,
+      {false,
+       true,
        {"Chart2 図：つま先版地盤版力図", "Chart7 図：かかと版地盤版力図", "Chart8 図：突起"}},
       {true, false, {"Chart7 図：かかと版地盤版力図"}},
       {true, true, {"Chart7 図：かかと版地盤版力図", "Chart8 図：突起"}},

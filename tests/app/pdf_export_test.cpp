@@ -51,12 +51,14 @@ ResultsWindow filledResults() {
     ListBox& b = r.listBox(name);
     b.lines = {name + " 設計条件 H24擁壁工指針", "", "  表示能力 ｿﾌﾄ (ﾓｰﾒﾝﾄ) =1,234.57kNm",
                "    Mr(擁壁底面つま先回りの抵抗ﾓｰﾒﾝﾄ)  =512.30kNm"};
-    for (int i = 0; i < 20; ++i) b.lines.push_back("  e=B/2-d        =" + std::to_string(i) + ".125m");
+    for (int i = 0; i < 20; ++i)
+      b.lines.push_back("  e=B/2-d        =" + std::to_string(i) + ".125m");
   }
   for (const auto& [name, grid] : r.grids()) {
     StringGrid& g = r.grid(name);
     for (int c = 1; c < g.colCount(); ++c) {
-      for (int row = 1; row < g.rowCount(); ++row) g.setCell(c, row, std::to_string(c * 10 + row) + ".50");
+      for (int row = 1; row < g.rowCount(); ++row)
+        g.setCell(c, row, std::to_string(c * 10 + row) + ".50");
     }
   }
   for (const auto& [name, chart] : r.charts()) {
@@ -121,7 +123,8 @@ double number(const std::string& text) {
 std::vector<double> tdValues(const std::string& data, std::vector<double>* xs = nullptr) {
   std::vector<double> ys;
   std::regex td(R"(([-0-9.]+) ([-0-9.]+) Td\r)");
-  for (auto it = std::sregex_iterator(data.begin(), data.end(), td); it != std::sregex_iterator(); ++it) {
+  for (auto it = std::sregex_iterator(data.begin(), data.end(), td); it != std::sregex_iterator();
+       ++it) {
     if (xs) xs->push_back(number((*it)[1]));
     ys.push_back(number((*it)[2]));
   }
@@ -178,9 +181,9 @@ TEST(PdfExport, TheFileIsRepeatableAndCarriesItsInformation) {
 
 TEST(PdfExport, BoxTextsOfTheCommand) {
   EXPECT_EQ(std::string(kPdfExportFileName), "擁壁計算結果.pdf");
-  EXPECT_EQ(kPdfExportQuestion, (std::vector<std::string>{"計算結果をPDF出力しますか。", "",
-                                                          "出力ファイル名は",
-                                                          "　擁壁計算結果.pdf", "です。"}));
+  EXPECT_EQ(kPdfExportQuestion,
+            (std::vector<std::string>{"計算結果をPDF出力しますか。", "", "出力ファイル名は",
+                                      "　擁壁計算結果.pdf", "です。"}));
   EXPECT_EQ(std::string(kPdfExportDone), "擁壁計算結果.pdfを作成しました");
   EXPECT_EQ(kPdfExportOpenQuestion,
             (std::vector<std::string>{"[ 擁壁計算結果.pdf ]を表示しますか？", "",
@@ -206,9 +209,11 @@ TEST(PdfChartBlock, SeriesWithFewerThanTwoPointsDrawOnlyTitlesAndFrame) {
   chart.bottom = {0, 10, ""};
   chart.series.push_back(makeSeries("Series1", clRed, {{1, 1, "A", {}}}));
   chart.series.push_back(makeSeries("Series2", clRed, {}));
-  const std::string data = drawn([&](PdfReportPages& p) { p.chartBlock(0, chart, 20, 50, 200, 100); });
+  const std::string data =
+      drawn([&](PdfReportPages& p) { p.chartBlock(0, chart, 20, 50, 200, 100); });
   // L = 65, R = 265, B = 817 - 50 - 100 = 667, T = 767.
-  const size_t clip = data.find("65 767 m\r0.75 w\r0 j\r0 0 0 RG \r65 667 l\r265 667 l\r265 767 l\rq\rW\rs\r");
+  const size_t clip =
+      data.find("65 767 m\r0.75 w\r0 j\r0 0 0 RG \r65 667 l\r265 667 l\r265 767 l\rq\rW\rs\r");
   ASSERT_NE(clip, std::string::npos) << data;
   EXPECT_EQ(data.substr(clip).find(" l\rS"), std::string::npos) << "no series line";
   EXPECT_EQ(data.substr(data.size() - 2), "Q\r");
@@ -228,7 +233,8 @@ TEST(PdfChartBlock, LabelsOnShortSegmentsAlternateRaisedAndNormal) {
   s.points.push_back({62, 60, "", {}});        // no label: nothing drawn
   chart.series.push_back(s);
   std::vector<double> xs;
-  const std::string data = drawn([&](PdfReportPages& p) { p.chartBlock(0, chart, 0, 100, 100, 100); });
+  const std::string data =
+      drawn([&](PdfReportPages& p) { p.chartBlock(0, chart, 0, 100, 100, 100); });
   std::vector<double> ys = tdValues(data, &xs);
   ASSERT_EQ(ys.size(), 3u + 7u);
   // B = 817 - 100 - 100 = 617; a point at y = 50 is at 667, at 60 at 677.
@@ -241,8 +247,10 @@ TEST(PdfChartBlock, LabelsOnShortSegmentsAlternateRaisedAndNormal) {
   }
   // Downward axis: y = 60 lies 60 points below T.
   chart.series[0].points = {{0, 60, "", {}}, {10, 60, "", {}}};
-  const std::string down = drawn([&](PdfReportPages& p) { p.chartBlock(1, chart, 0, 100, 100, 100); });
-  EXPECT_NE(down.find("45 657 m\r0 J\r0 0 1 RG \r0.2 w\r55 657 l\rS\rn\r"), std::string::npos) << down;
+  const std::string down =
+      drawn([&](PdfReportPages& p) { p.chartBlock(1, chart, 0, 100, 100, 100); });
+  EXPECT_NE(down.find("45 657 m\r0 J\r0 0 1 RG \r0.2 w\r55 657 l\rS\rn\r"), std::string::npos)
+      << down;
 }
 
 TEST(PdfChartBlock, AnAxisWithoutRangeDrawsNoInfiniteCoordinates) {
@@ -293,7 +301,8 @@ TEST(PdfTableBlock, RulesAndCentredCells) {
   g.setCell(0, 0, "-");
   g.setCell(1, 2, "12.50");
   std::vector<double> xs;
-  const std::string data = drawn([&](PdfReportPages& p) { p.tableBlock(10, 100, "表:断面力", g, 9); });
+  const std::string data =
+      drawn([&](PdfReportPages& p) { p.tableBlock(10, 100, "表:断面力", g, 9); });
   // X0 = 55, Y0 = 717, rows of 14 points, W = 80, H = 42.
   const std::string expectedRules =
       "55 703 m\r0 J\r0 0 0 RG \r1 w\r135 703 l\rS\rn\r"      // under the first row
@@ -358,10 +367,9 @@ TEST(PdfExport, DesktopCommandAsksWritesTellsAndOffersToOpen) {
 
   log.clear();
   EXPECT_TRUE(runPdfExportCommand(s, dialogs(true, true), folder));
-  EXPECT_EQ(log, (std::vector<std::string>{"ask 計算結果をPDF出力しますか。",
-                                           "inform 擁壁計算結果.pdfを作成しました",
-                                           "ask [ 擁壁計算結果.pdf ]を表示しますか？",
-                                           "open " + path}));
+  EXPECT_EQ(log, (std::vector<std::string>{
+                     "ask 計算結果をPDF出力しますか。", "inform 擁壁計算結果.pdfを作成しました",
+                     "ask [ 擁壁計算結果.pdf ]を表示しますか？", "open " + path}));
   EXPECT_EQ(readWholeFile(path).rfind("%PDF-1.2", 0), 0u);
 
   log.clear();
@@ -401,7 +409,9 @@ TEST_F(PdfTools, QpdfFindsNoErrorAndPdfinfoCountsThePages) {
     bool key;
     int pages;
   };
-  const Case cases[] = {{&filled, 0, false, 14}, {&filled, 0, true, 15}, {&filled, 1, false, 12},
+  const Case cases[] = {{&filled, 0, false, 14},
+                        {&filled, 0, true, 15},
+                        {&filled, 1, false, 12},
                         {&empty, 0, false, 14}};
   int i = 0;
   for (const Case& k : cases) {
@@ -427,14 +437,14 @@ TEST_F(PdfTools, JapaneseFontAndTextComeBack) {
   // Every line of every list box comes back from the page that carries it;
   // the extraction folds runs of spaces, so both sides are folded.
   auto fold = [](const std::string& t) {
-    return std::regex_replace(std::regex_replace(t, std::regex(" +"), " "), std::regex("\n "), "\n");
+    return std::regex_replace(std::regex_replace(t, std::regex(" +"), " "), std::regex("\n "),
+                              "\n");
   };
   int pageNo = 1;
   for (const PdfPage& page : pdfReportPages(0, false)) {
     ++pageNo;
-    const std::string text = fold(
-        run("pdftotext -f " + std::to_string(pageNo) + " -l " + std::to_string(pageNo) + " -raw '" +
-            path + "' - 2>&1"));
+    const std::string text = fold(run("pdftotext -f " + std::to_string(pageNo) + " -l " +
+                                      std::to_string(pageNo) + " -raw '" + path + "' - 2>&1"));
     EXPECT_NE(text.find(page.heading), std::string::npos) << text;
     for (const PdfBlock& b : page.blocks) {
       if (b.kind != PdfBlock::List) continue;
@@ -456,7 +466,8 @@ TEST(PdfExport, WholeReportInMilliseconds) {
   std::string file;
   for (int i = 0; i < 5; ++i) file = renderPdfReport(source(r, 0, true));
   const double ms =
-      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() / 5;
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() /
+      5;
   std::printf("whole PDF report (15 pages, %zu bytes): %.2f ms\n", file.size(), ms);
   EXPECT_LT(ms, 2000);
 }
@@ -472,7 +483,8 @@ TEST(PdfCli, WritesThePdfOrFailsWithStatusFour) {
   fs::remove(path);
 
   const std::string bad = tempPath("no_such_dir") + "/out.pdf";
-  const std::string err = run(std::string(KOVREL_CLI_PATH) + " --no-calc --pdf '" + bad + "' 2>&1", &status);
+  const std::string err =
+      run(std::string(KOVREL_CLI_PATH) + " --no-calc --pdf '" + bad + "' 2>&1", &status);
   EXPECT_EQ(status, 4) << err;
   EXPECT_NE(err.find(bad), std::string::npos) << err;
   EXPECT_FALSE(fs::exists(bad));

@@ -32,9 +32,11 @@ TEST(Summary, WithoutAGroundReaction) {
   const std::string text = summaryText(session);
   EXPECT_NE(text.find("1.滑動に対する安定( NO )  計算不能(偏心距離オーバー)\n"), std::string::npos)
       << text;
-  EXPECT_NE(text.find("2.転倒に対する安定( NO )  |e|=2.296m (許容 B/6=0.967m)\n"), std::string::npos)
+  EXPECT_NE(text.find("2.転倒に対する安定( NO )  |e|=2.296m (許容 B/6=0.967m)\n"),
+            std::string::npos)
       << text;
-  EXPECT_NE(text.find("3.支持力に対する安定( NO )  q 計算不能(偏心距離オーバー)\n"), std::string::npos)
+  EXPECT_NE(text.find("3.支持力に対する安定( NO )  q 計算不能(偏心距離オーバー)\n"),
+            std::string::npos)
       << text;
 }
 

@@ -23,19 +23,44 @@ using testing::TempFolder;
 
 // The report order of the file, as the program's documentation of the text
 // export lists it: "H:" heading, "L:" list box, "T<width>:" grid.
-const std::vector<std::string> kMainOrder = {
-    "H:Dernholm Ver3.1", "H:", "L:ListBox20", "L:ListBox7", "L:ListBox10",
-    "H:Ⅱ-1.荷重計算(安定計算用)", "H:安定計算用", "L:ListBox6", "T6:StringGrid2",
-    "H:Ⅱ-2.荷重計算(構造計算用)", "L:ListBox21", "T6:StringGrid10", "T6:StringGrid5",
-    "H:Ⅱ-3.荷重計算(土圧等)", "H:1.土圧計算", "L:ListBox1", "H:2.その他の荷重", "L:ListBox2",
-    "H:4.荷重一覧", "T12:StringGrid6", "H:Ⅲ-1.安定計算", "L:ListBox3", "L:ListBox4",
-    "L:ListBox5", "L:ListBox23", "H:Ⅳ-1-1.構造計算:たて壁(断面力)", "L:ListBox8",
-    "L:ListBox19", "T15:StringGrid1", "H:Ⅳ-1-2.構造計算:たて壁(鉄筋量、応力度)",
-    "L:ListBox14", "T15:StringGrid4", "H:Ⅳ-1-3.構造計算:たて壁(鉄筋定着位置)", "L:ListBox18",
-    "L:ListBox22"};
-const std::vector<std::string> kToe = {"H:つま先版", "L:ListBox9", "L:ListBox15",
+const std::vector<std::string> kMainOrder = {"H:Dernholm Ver3.1",
+                                             "H:",
+                                             "L:ListBox20",
+                                             "L:ListBox7",
+                                             "L:ListBox10",
+                                             "H:Ⅱ-1.荷重計算(安定計算用)",
+                                             "H:安定計算用",
+                                             "L:ListBox6",
+                                             "T6:StringGrid2",
+                                             "H:Ⅱ-2.荷重計算(構造計算用)",
+                                             "L:ListBox21",
+                                             "T6:StringGrid10",
+                                             "T6:StringGrid5",
+                                             "H:Ⅱ-3.荷重計算(土圧等)",
+                                             "H:1.土圧計算",
+                                             "L:ListBox1",
+                                             "H:2.その他の荷重",
+                                             "L:ListBox2",
+                                             "H:4.荷重一覧",
+                                             "T12:StringGrid6",
+                                             "H:Ⅲ-1.安定計算",
+                                             "L:ListBox3",
+                                             "L:ListBox4",
+                                             "L:ListBox5",
+                                             "L:ListBox23",
+                                             "H:Ⅳ-1-1.構造計算:たて壁(断面力)",
+                                             "L:ListBox8",
+                                             "L:ListBox19",
+                                             "T15:StringGrid1",
+                                             "H:Ⅳ-1-2.構造計算:たて壁(鉄筋量、応力度)",
+                                             "L:ListBox14",
+                                             "T15:StringGrid4",
+                                             "H:Ⅳ-1-3.構造計算:たて壁(鉄筋定着位置)",
+                                             "L:ListBox18",
+                                             "L:ListBox22"};
+const std::vector<std::string> kToe = {"H:つま先版",      "L:ListBox9",       "L:ListBox15",
                                        "T10:StringGrid8", "T10:StringGrid13", "T10:StringGrid3"};
-const std::vector<std::string> kHeel = {"H:かかと版", "L:ListBox11", "L:ListBox16",
+const std::vector<std::string> kHeel = {"H:かかと版",      "L:ListBox11",      "L:ListBox16",
                                         "T10:StringGrid9", "T10:StringGrid14", "T10:StringGrid11"};
 const std::vector<std::string> kKey = {"H:突起", "L:ListBox13", "L:ListBox17", "T10:StringGrid7"};
 
@@ -163,11 +188,11 @@ TEST(TextExport, CellsAreRightAlignedInShiftJisBytes) {
   } cases[] = {
       {"", "            :"},
       {"1.50", "        1.50:"},
-      {"躯体重量", "    躯体重量:"},          // 8 bytes
-      {"ﾓｰﾒﾝﾄV･x", "    ﾓｰﾒﾝﾄV･x:"},          // half-width katakana: 1 byte each
-      {"123456789012", "123456789012:"},      // exactly W: no padding
-      {"1,234,567.891", "1,234,567.891:"},    // longer than W: whole, unpadded
-      {"全角文字六個", "全角文字六個:"},      // 12 bytes
+      {"躯体重量", "    躯体重量:"},        // 8 bytes
+      {"ﾓｰﾒﾝﾄV･x", "    ﾓｰﾒﾝﾄV･x:"},        // half-width katakana: 1 byte each
+      {"123456789012", "123456789012:"},    // exactly W: no padding
+      {"1,234,567.891", "1,234,567.891:"},  // longer than W: whole, unpadded
+      {"全角文字六個", "全角文字六個:"},    // 12 bytes
   };
   ResultsWindow r;
   StringGrid& g = r.grid("StringGrid6");

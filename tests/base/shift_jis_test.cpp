@@ -35,7 +35,9 @@ struct WidthCase {
   int width;
 };
 
-void PrintTo(const WidthCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const WidthCase& c, std::ostream* os) {
+  *os << '"' << c.text << '"';
+}
 
 class ShiftJisWidthTest : public ::testing::TestWithParam<WidthCase> {};
 

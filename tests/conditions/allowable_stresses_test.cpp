@@ -19,8 +19,8 @@ struct Proposal {
 
 TEST(AllowableStressesWindow, ProposalsByStrengthGradeAndCase) {
   const Proposal cases[] = {
-      {2, 1, 0, "8", "0", "0.23", "160", "1.6"},    // the window's initial state
-      {0, 1, 0, "6", "0", "0.33", "160", "0.0"},    // σck 18: plain-concrete values
+      {2, 1, 0, "8", "0", "0.23", "160", "1.6"},  // the window's initial state
+      {0, 1, 0, "6", "0", "0.33", "160", "0.0"},  // σck 18: plain-concrete values
       {1, 0, 0, "7", "0", "0.22", "160", "1.4"},
       {4, 1, 0, "10", "0", "0.25", "160", "1.8"},
       // Seismic: x1.5 except σsa. 0.23 x 1.5 held in single precision is

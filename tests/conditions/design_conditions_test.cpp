@@ -57,11 +57,11 @@ TEST(DesignConditions, DecimalReadingAcceptsOnlyNumbers) {
     bool ok;
     double value;
   };
-  const Case cases[] = {{"1.5", true, 1.5},   {" 2 ", true, 2},     {"-0.25", true, -0.25},
-                        {"+3", true, 3},      {".5", true, 0.5},    {"1e3", true, 1000},
-                        {"", false, 0},       {"-", false, 0},      {"abc", false, 0},
-                        {"1,5", false, 0},    {"1.5.2", false, 0},  {"inf", false, 0},
-                        {"nan", false, 0},    {"1e999", false, 0},  {"５", false, 0}};
+  const Case cases[] = {{"1.5", true, 1.5}, {" 2 ", true, 2},    {"-0.25", true, -0.25},
+                        {"+3", true, 3},    {".5", true, 0.5},   {"1e3", true, 1000},
+                        {"", false, 0},     {"-", false, 0},     {"abc", false, 0},
+                        {"1,5", false, 0},  {"1.5.2", false, 0}, {"inf", false, 0},
+                        {"nan", false, 0},  {"1e999", false, 0}, {"５", false, 0}};
   for (const Case& c : cases) {
     double v = -1;
     EXPECT_EQ(parseDecimal(c.text, v), c.ok) << "\"" << c.text << "\"";
@@ -81,13 +81,13 @@ TEST(DesignConditions, RuleHookRunsOnClicksNotOnTexts) {
   std::vector<std::string> fired;
   dc.setRuleHook([&](DesignConditions&, const std::string& name) { fired.push_back(name); });
 
-  dc.setText("Edit15", "19");        // a text: no rule
-  dc.setIndex("RadioGroup5", 0);     // same item: no rule
-  dc.setIndex("RadioGroup5", 1);     // new item: rule
-  dc.setIndex("TabControl1", 2);     // a tab set by the program: no rule
-  dc.clickIndex("TabControl1", 1);   // a tab changed by the user: rule
-  dc.setChecked("CheckBox1", true);  // unchanged: no rule
-  dc.setChecked("CheckBox1", false); // changed: rule
+  dc.setText("Edit15", "19");         // a text: no rule
+  dc.setIndex("RadioGroup5", 0);      // same item: no rule
+  dc.setIndex("RadioGroup5", 1);      // new item: rule
+  dc.setIndex("TabControl1", 2);      // a tab set by the program: no rule
+  dc.clickIndex("TabControl1", 1);    // a tab changed by the user: rule
+  dc.setChecked("CheckBox1", true);   // unchanged: no rule
+  dc.setChecked("CheckBox1", false);  // changed: rule
   EXPECT_EQ(fired, (std::vector<std::string>{"RadioGroup5", "TabControl1", "CheckBox1"}));
 }
 

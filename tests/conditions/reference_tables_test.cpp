@@ -19,7 +19,9 @@ double coulombKa(double phi, double delta) {
   return std::cos(phi) * std::cos(phi) / (std::cos(delta) * (1 + root) * (1 + root));
 }
 
-double cellValue(const StringGrid& g, int col, int row) { return std::stod(g.cell(col, row)); }
+double cellValue(const StringGrid& g, int col, int row) {
+  return std::stod(g.cell(col, row));
+}
 
 TEST(EarthPressureTableTest, ZeroEmbankmentColumnIsTheFlatBackfillCoefficient) {
   DesignConditions dc;
@@ -138,7 +140,8 @@ TEST(SoilConstantsTest, CopyRulesAndQuestions) {
   DesignWindow w;
   dc.setRuleHook(windowRulesHook(w, {}));
   EXPECT_EQ(soilCopyQuestion(0), "");
-  EXPECT_EQ(soilCopyQuestion(3), "裏込め土の土質=粘性土(wL<50%)\r\rを設計条件に転記します。いいですか。");
+  EXPECT_EQ(soilCopyQuestion(3),
+            "裏込め土の土質=粘性土(wL<50%)\r\rを設計条件に転記します。いいですか。");
   copySoilConstants(dc, 3);
   EXPECT_EQ(dc.index("RadioGroup1"), 2);
   EXPECT_EQ(dc.text("Edit15"), "18");

@@ -130,7 +130,7 @@ TEST(ZoneTest, KagoshimaCAfterKh016) {
   DesignWindow w;
   listZones(w, "か");
   EXPECT_EQ(w.zoneKeys, (std::vector<std::string>{"神奈川県A", "香川県A", "香川県B", "鹿児島県A",
-                                                   "鹿児島県C"}));
+                                                  "鹿児島県C"}));
   dc.setText("ComboBox5", "0.16");
   applyZone(dc, w, "鹿児島県C");
   EXPECT_EQ(dc.text("ComboBox6"), "0.7");
@@ -145,7 +145,7 @@ TEST(ZoneTest, KagoshimaCAfterKh016) {
   dc.setText("ComboBox5", "");
   EXPECT_THROW(applyZone(dc, w, "東京都A"), ConversionError);
   EXPECT_EQ(w.municipalities.size(), 25u);  // nothing changed
-  applyZone(dc, w, "");  // no selection
+  applyZone(dc, w, "");                     // no selection
 }
 
 TEST(ZoneTest, TablesAgree) {

@@ -12,10 +12,10 @@ TEST(WallPicturesTest, SurchargeStateFollowsBackfillPositionAndSnow) {
     int expected;
   };
   const Case cases[] = {
-      {0, 0, 0, true, false, 1},  {0, 1, 0, true, false, 2},  {2, 0, 0, true, false, 1},
-      {1, 0, 0, true, false, 0},  {1, 1, 0, true, false, 2},  {0, 0, 1, true, false, 3},
-      {1, 0, 1, true, false, 0},  {1, 1, 1, true, false, 3},  {0, 0, 0, false, false, 0},
-      {0, 0, 0, false, true, 2},  {0, 0, 1, true, true, 3},   {0, 0, 0, true, true, 2},
+      {0, 0, 0, true, false, 1}, {0, 1, 0, true, false, 2}, {2, 0, 0, true, false, 1},
+      {1, 0, 0, true, false, 0}, {1, 1, 0, true, false, 2}, {0, 0, 1, true, false, 3},
+      {1, 0, 1, true, false, 0}, {1, 1, 1, true, false, 3}, {0, 0, 0, false, false, 0},
+      {0, 0, 0, false, true, 2}, {0, 0, 1, true, true, 3},  {0, 0, 0, true, true, 2},
   };
   for (const Case& c : cases) {
     DesignConditions dc;  // no rules: the switches are set as they stand
@@ -32,8 +32,10 @@ TEST(WallPicturesTest, SurchargeStateFollowsBackfillPositionAndSnow) {
 
 TEST(WallPicturesTest, OutlinesAndShifts) {
   TWaLLImage key = baseOutline(OutlineCase::LTypeWithKey);
-  EXPECT_EQ(key.x, (std::array<int, 14>{117, 117, 117, 117, 121, 130, 134, 140, 193, 193, 130, 130, 119, 119}));
-  EXPECT_EQ(key.y, (std::array<int, 14>{184, 175, 168, 168, 64, 64, 168, 168, 175, 184, 184, 198, 198, 184}));
+  EXPECT_EQ(key.x, (std::array<int, 14>{117, 117, 117, 117, 121, 130, 134, 140, 193, 193, 130, 130,
+                                        119, 119}));
+  EXPECT_EQ(key.y, (std::array<int, 14>{184, 175, 168, 168, 64, 64, 168, 168, 175, 184, 184, 198,
+                                        198, 184}));
 
   DesignConditions dc;
   dc.setIndex("RadioGroup2", 1);

@@ -191,13 +191,16 @@ TEST_F(WindowRulesTest, LoadCombinationConfirmationListsEverySwitch) {
   dc().setChecked("CheckBox6", true);
   const std::string text = loadCombinationText(dc());
   EXPECT_NE(text.find("\r3.[地震時]\r"), std::string::npos) << text;
-  EXPECT_EQ(text.substr(text.size() - std::string("7.[衝突荷重]=有り").size()), "7.[衝突荷重]=有り");
+  EXPECT_EQ(text.substr(text.size() - std::string("7.[衝突荷重]=有り").size()),
+            "7.[衝突荷重]=有り");
 }
 
 TEST_F(WindowRulesTest, KeypadTransfersAsTypedWithoutRules) {
   NumericKeypad pad;
   EXPECT_FALSE(pad.open(dc(), "Edit61"));  // kh is not keyed
-  EXPECT_FALSE(pad.open(dc(), "Edit1" "x"));
+  EXPECT_FALSE(pad.open(dc(),
+                        "Edit1"
+                        "x"));
   EXPECT_FALSE(pad.open(dc(), "Edit43"));  // disabled
   ASSERT_TRUE(pad.open(dc(), "Edit15"));
   for (const char* key : {"1", "2", ".", "5"}) pad.press(dc(), key);

@@ -66,7 +66,8 @@ TEST(BearingFactors, SteepInclinationEndsWithOutOfRange) {
   for (double phi : {0.5, 5.0, 20.0, 45.0}) {
     for (double tanTheta : {2.0, 4.0, 50.0}) {
       double nc = bearingFactorNc(tanTheta, phi * kDeg);
-      EXPECT_TRUE(nc == -9.0 || (std::isfinite(nc) && nc > 0)) << phi << " " << tanTheta << " " << nc;
+      EXPECT_TRUE(nc == -9.0 || (std::isfinite(nc) && nc > 0))
+          << phi << " " << tanTheta << " " << nc;
     }
   }
   EXPECT_EQ(bearingFactorNc(4.0, 1 * kDeg), -9.0);

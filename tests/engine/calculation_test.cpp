@@ -27,9 +27,9 @@ TEST(RunCalculation, GridsStartEveryRunAtDashes) {
   dc.setText("ComboBox4", "500");
   dc.setText("ComboBox9", "0.6");
   dc.setText("ComboBox18", "1");
-  const char* memberGrids[] = {"StringGrid1", "StringGrid4", "StringGrid8", "StringGrid13",
-                               "StringGrid3", "StringGrid9", "StringGrid14", "StringGrid11",
-                               "StringGrid7"};
+  const char* memberGrids[] = {"StringGrid1",  "StringGrid4",  "StringGrid8",
+                               "StringGrid13", "StringGrid3",  "StringGrid9",
+                               "StringGrid14", "StringGrid11", "StringGrid7"};
   for (const char* name : memberGrids) session.results.grid(name).setCell(1, 1, "earlier");
   session.results.listBox("ListBox8").lines = {"earlier"};
 

@@ -14,7 +14,9 @@ struct CheckCase {
   std::string firstLine;
 };
 
-void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const CheckCase& c, std::ostream* os) {
+  *os << c.what;
+}
 
 class InputCheckTest : public ::testing::TestWithParam<CheckCase> {};
 
@@ -57,8 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
                     dc.setText("Edit41", "400");
                   },
                   MessageKind::Block, "突起幅を再確認して下さい。"},
-        CheckCase{"concrete", [](auto& dc) { dc.setText("ComboBox7", "1.9"); },
-                  MessageKind::Block, "コンクリート重量を再確認して下さい。"},
+        CheckCase{"concrete", [](auto& dc) { dc.setText("ComboBox7", "1.9"); }, MessageKind::Block,
+                  "コンクリート重量を再確認して下さい。"},
         CheckCase{"slope without gradient", [](auto& dc) { slope(dc, "0"); }, MessageKind::Block,
                   "法面勾配を設定して下さい。"},
         // atan(1/1) = 45 degrees: phi 45 is not larger.
@@ -155,10 +157,10 @@ TEST(InputChecks, SeismicWarningKeepsTheWholeMessage) {
 
 TEST(InputChecks, EveryFindingOfOneAttemptInTableOrder) {
   DesignConditions dc;
-  dc.setText("Edit21", "30");        // 1 warn
-  dc.setText("ComboBox7", "0");      // 6
-  dc.setText("Edit9", "150");        // 11 and 12
-  dc.setText("LabeledEdit6", "9");   // 21
+  dc.setText("Edit21", "30");       // 1 warn
+  dc.setText("ComboBox7", "0");     // 6
+  dc.setText("Edit9", "150");       // 11 and 12
+  dc.setText("LabeledEdit6", "9");  // 21
   MessageLog log;
   EXPECT_TRUE(checkDesignConditions(dc, log));
   ASSERT_EQ(log.size(), 5u);
@@ -171,9 +173,9 @@ TEST(InputChecks, EveryFindingOfOneAttemptInTableOrder) {
 
 TEST(InputChecks, SwitchedOffLoadsSkipTheirChecks) {
   DesignConditions dc;
-  dc.setText("Edit54", "99");   // passive pressure off
-  dc.setText("Edit62", "99");   // water off
-  dc.setText("Edit35", "-5");   // no shear key
+  dc.setText("Edit54", "99");  // passive pressure off
+  dc.setText("Edit62", "99");  // water off
+  dc.setText("Edit35", "-5");  // no shear key
   MessageLog log;
   EXPECT_FALSE(checkDesignConditions(dc, log));
   EXPECT_TRUE(log.empty());

@@ -26,7 +26,7 @@ TAntei geometry(const char* u, const char* depth, bool lWall = false) {
 struct ItemCase {
   const char* item;
   const char* u;
-  const char* depth;  // nullptr: no water
+  const char* depth;         // nullptr: no water
   std::vector<int> polygon;  // outline points; empty: no polygon
 };
 
@@ -228,9 +228,8 @@ TEST(LoadItems, SelfCrossingBackfillKeepsTheSignedArea) {
   dc.setText("ComboBox1", "1.5");
   dc.setText("Edit28", "100");  // slope run 0.15 < rear batter 0.258
   TAntei s = test::loadedState(dc);
-  for (const auto& [item, ids] :
-       {std::pair{"KS_M", std::vector<int>{6, 21, 22, 23, 8, 7, 6}},
-        std::pair{"KS_S", std::vector<int>{33, 35, 37, 23, 8, 33}}}) {
+  for (const auto& [item, ids] : {std::pair{"KS_M", std::vector<int>{6, 21, 22, 23, 8, 7, 6}},
+                                  std::pair{"KS_S", std::vector<int>{33, 35, 37, 23, 8, 33}}}) {
     SCOPED_TRACE(item);
     std::vector<std::pair<double, double>> pts;
     for (int i : ids) pts.emplace_back(s.outlineX[i], s.outlineY[i]);

@@ -78,10 +78,21 @@ TEST(MemberDesign, DefaultWallWritesEveryMemberPage) {
   };
   const Cells filled[] = {
       {"StringGrid8", {{3, 1}, {1, 2}, {2, 2}, {3, 2}, {3, 3}}},
-      {"StringGrid13", {{3, 1}, {4, 1}, {5, 1}, {1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2},
-                        {3, 3}, {4, 3}, {5, 3}}},
-      {"StringGrid9", {{1, 1}, {2, 1}, {3, 1}, {3, 2}, {3, 3}, {1, 4}, {2, 4}, {3, 4},
-                       {1, 5}, {2, 5}, {3, 5}, {3, 6}}},
+      {"StringGrid13",
+       {{3, 1}, {4, 1}, {5, 1}, {1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}, {3, 3}, {4, 3}, {5, 3}}},
+      {"StringGrid9",
+       {{1, 1},
+        {2, 1},
+        {3, 1},
+        {3, 2},
+        {3, 3},
+        {1, 4},
+        {2, 4},
+        {3, 4},
+        {1, 5},
+        {2, 5},
+        {3, 5},
+        {3, 6}}},
       {"StringGrid14", {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {3, 2}, {4, 2}, {5, 2},
                         {3, 3}, {4, 3}, {5, 3}, {1, 4}, {2, 4}, {3, 4}, {4, 4}, {5, 4},
                         {1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}, {3, 6}, {4, 6}, {5, 6}}},
@@ -130,10 +141,13 @@ TEST(MemberDesign, LWallWithKeyWaterAndBuoyancy) {
   EXPECT_EQ(r.listBox("ListBox11").lines[9].rfind("　S=Wc+Ws+Wq+Pv-Qs-Sf-Wf", 0), 0u);
   // Key force from the sliding partition of the stability result.
   const double ho = st.sumHcopy, hk = st.shearResistance;
-  const double ht = (st.cohesionBase * st.keyB1 + st.keyV1 * (std::tan(st.phiBase) - std::tan(st.phiB)) +
-                     st.keyV2 * std::tan(st.phiB)) * ho / hk;
+  const double ht =
+      (st.cohesionBase * st.keyB1 + st.keyV1 * (std::tan(st.phiBase) - std::tan(st.phiB)) +
+       st.keyV2 * std::tan(st.phiB)) *
+      ho / hk;
   EXPECT_EQ(r.listBox("ListBox13").lines[5], formatNumber("　　　=0.00kN", ht));
-  EXPECT_EQ(r.listBox("ListBox13").lines[24], formatNumber("　　　M= ---･Ht =0.00kNm", 0.5 * ht / 2));
+  EXPECT_EQ(r.listBox("ListBox13").lines[24],
+            formatNumber("　　　M= ---･Ht =0.00kNm", 0.5 * ht / 2));
   const StringGrid& key = r.grid("StringGrid7");
   for (int row = 1; row <= 9; ++row) EXPECT_NE(key.cell(1, row), "---") << row;
   // The stem sees the water above its foot: 2.0 - 0.9 = 1.1 m.

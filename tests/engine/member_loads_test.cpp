@@ -86,9 +86,8 @@ TEST(MemberLoads, TriangleFromTheHeelEnd) {
     TAntei s = wall(2, 0, 250, d);
     computeMemberLoads(s);
     const double start = 5.8 - 3 * (5.8 - d);
-    expectReactions(s, [start, d](double x) {
-      return x > start ? 250 * (x - start) / (3 * (5.8 - d)) : 0.0;
-    });
+    expectReactions(
+        s, [start, d](double x) { return x > start ? 250 * (x - start) / (3 * (5.8 - d)) : 0.0; });
   }
 }
 

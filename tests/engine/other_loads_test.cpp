@@ -59,8 +59,8 @@ TEST(PassivePressure, SeismicCoefficient) {
   passivePressure(quake);
   const double th = quake.seismicAngle, phi = 30 * kDeg;
   const double root = 1 - std::sqrt(std::sin(phi) * std::sin(phi - th) / std::cos(th));
-  EXPECT_NEAR(quake.kp, std::pow(std::cos(phi - th), 2) / (std::cos(th) * std::cos(th) * root * root),
-              1e-12);
+  EXPECT_NEAR(quake.kp,
+              std::pow(std::cos(phi - th), 2) / (std::cos(th) * std::cos(th) * root * root), 1e-12);
   EXPECT_EQ(quake.kpUndefined, 0);
 
   // θ beyond φ has no real coefficient: the resistance is left out.

@@ -19,19 +19,32 @@ namespace {
 // Nominal bar areas in mm2 as the test knows them, keyed by diameter.
 double barArea(int diameter) {
   switch (diameter) {
-    case 6: return 31.67;
-    case 10: return 71.33;
-    case 13: return 126.7;
-    case 16: return 198.6;
-    case 19: return 286.5;
-    case 22: return 387.1;
-    case 25: return 506.7;
-    case 29: return 642.4;
-    case 32: return 794.2;
-    case 35: return 956.6;
-    case 38: return 1140.0;
-    case 41: return 1340.0;
-    case 51: return 2027.0;
+    case 6:
+      return 31.67;
+    case 10:
+      return 71.33;
+    case 13:
+      return 126.7;
+    case 16:
+      return 198.6;
+    case 19:
+      return 286.5;
+    case 22:
+      return 387.1;
+    case 25:
+      return 506.7;
+    case 29:
+      return 642.4;
+    case 32:
+      return 794.2;
+    case 35:
+      return 956.6;
+    case 38:
+      return 1140.0;
+    case 41:
+      return 1340.0;
+    case 51:
+      return 2027.0;
   }
   return 0;
 }
@@ -64,8 +77,7 @@ TEST(BarSelection, AutomaticModeExamples) {
   // 300: D13@250 beats D22@125; 3,000: D22@125 (3,096.8) beats D32@250
   // (3,176.8); 7,000: neither standard pitch reaches it, the full search finds
   // D51@275 (7,370.9); 0: the lightest layout of the 250 mm pitch.
-  for (Case c : {Case{300, 13, 250}, Case{3000, 22, 125}, Case{7000, 51, 275},
-                 Case{0, 13, 250}}) {
+  for (Case c : {Case{300, 13, 250}, Case{3000, 22, 125}, Case{7000, 51, 275}, Case{0, 13, 250}}) {
     BarSelection sel = automaticFor(c.required);
     EXPECT_EQ(sel.diameter, c.diameter) << "required " << c.required;
     EXPECT_EQ(sel.pitch, c.pitch) << "required " << c.required;
@@ -212,7 +224,8 @@ TEST(SectionDesign, StressesOfTheRequiredAreaReachTheAllowableSteelStress) {
 TEST(SectionDesign, StressesAgainstTheClosedForm) {
   // As = 2,000 mm2, d = 500 mm, M = 100 kN·m, S = 80 kN.
   const double as = 2000, d = 500, m = 100, s = 80;
-  const double k = -15 * as / 1000 + std::sqrt(std::pow(15 * as / 1000, 2) + 2 * 15 * as / 1000 * d);
+  const double k =
+      -15 * as / 1000 + std::sqrt(std::pow(15 * as / 1000, 2) + 2 * 15 * as / 1000 * d);
   const double sc = 2 * m * 1e6 / (1000 * k * (d - k / 3));
   SectionStresses st = sectionStresses(as, s, m, d);
   EXPECT_NEAR(st.x, k, 1e-9);

@@ -29,12 +29,12 @@ TEST(GroundReaction, StatesAtAndAroundTheirLimits) {
     double q1, q2, be;
   };
   const Case cases[] = {
-      {3, 0, 100, 100, 6},           // e = 0
-      {2.5, 0, 150, 50, 5},          // e = 0.5
-      {2, 1, 200, 0, 4},             // e = B/6 exactly: the triangle
-      {4, 2, 0, 200, 6},             // e = -B/6 exactly
+      {3, 0, 100, 100, 6},             // e = 0
+      {2.5, 0, 150, 50, 5},            // e = 0.5
+      {2, 1, 200, 0, 4},               // e = B/6 exactly: the triangle
+      {4, 2, 0, 200, 6},               // e = -B/6 exactly
       {4.01, 2, 0, 1200.0 / 5.97, 6},  // just beyond -B/6
-      {1, 3, 0, 0, 2},               // e = B/3 exactly: no reaction
+      {1, 3, 0, 0, 2},                 // e = B/3 exactly: no reaction
       {5.5, 3, 0, 0, 6},
   };
   for (const Case& c : cases) {
@@ -77,7 +77,7 @@ TEST(GroundReaction, NoVerticalLoadHasNoResultantOnTheBase) {
 
 TEST(UltimateBearing, MatchesTheFormulaTermByTerm) {
   TAntei s = baseWithResultantAt(2.5);  // Be = 5
-  s.sumH = 150;                          // tanθ = 0.25
+  s.sumH = 150;                         // tanθ = 0.25
   s.cohesionBase = 30;
   s.phiBase = 30 * kDeg;
   s.phiBaseDeg = 30;
@@ -112,7 +112,7 @@ TEST(UltimateBearing, LimitsOfTheShapeAndScaleFactors) {
     EXPECT_TRUE(std::isfinite(s.ultimateBearing));
   }
   EXPECT_NEAR(s.scaleC, std::pow(10.0, -1.0 / 3), 1e-12);  // c' clipped to 10
-  EXPECT_EQ(s.scaleQ, 1.0);                               // q' clipped to 1
+  EXPECT_EQ(s.scaleQ, 1.0);                                // q' clipped to 1
   s.cohesionBase = 0;
   s.outlineX[9] = 0.8;
   s.resistingMoment = 600 * 0.4;
@@ -172,8 +172,8 @@ TEST(Sliding, KeyPartitionOfTheEffectiveWidth) {
     const double be = s.effectiveWidth;
     EXPECT_NEAR(s.keyV1, c.b1 / be * 600, 1e-9);
     EXPECT_NEAR(s.keyV1 + s.keyV2 + s.keyV3, (c.b1 + c.b2 + c.b3) / be * 600, 1e-9);
-    const double hk = std::tan(30 * kDeg) * s.keyV1 + 10 * c.b1 +
-                      std::tan(20 * kDeg) * (s.keyV2 + s.keyV3);
+    const double hk =
+        std::tan(30 * kDeg) * s.keyV1 + 10 * c.b1 + std::tan(20 * kDeg) * (s.keyV2 + s.keyV3);
     EXPECT_NEAR(s.shearResistance, hk, 1e-9);
     EXPECT_NEAR(s.slidingFs, hk / 250, 1e-12);
   }
@@ -189,7 +189,8 @@ TEST(Sliding, KeyForceAndMoment) {
   TAntei t = keyedBase(2.5, 2);
   const KeyForces part = computeSliding(t, true);
   const double ht = (10 * 2 + t.keyV1 * (std::tan(30 * kDeg) - std::tan(20 * kDeg)) +
-                     t.keyV2 * std::tan(20 * kDeg)) * 250 / t.shearResistance;
+                     t.keyV2 * std::tan(20 * kDeg)) *
+                    250 / t.shearResistance;
   EXPECT_NEAR(part.ht, ht, 1e-9);
 
   TAntei none = keyedBase(2.5, 2);

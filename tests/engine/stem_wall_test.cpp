@@ -36,7 +36,9 @@ struct StemFixture {
 
 // Neutral axis of the balanced section by bisection, mm.
 double balancedX(double sa, double mNmm, double d) {
-  auto f = [&](double x) { return x * x * x - 3 * d * x * x - 6 * mNmm * 15 / (sa * 1000) * (x - d); };
+  auto f = [&](double x) {
+    return x * x * x - 3 * d * x * x - 6 * mNmm * 15 / (sa * 1000) * (x - d);
+  };
   double lo = 0, hi = d;
   for (int i = 0; i < 200; ++i) {
     double mid = (lo + hi) / 2;
@@ -88,8 +90,8 @@ TEST(StemWall, DefaultWallFixedEndAgainstTheClassicalSection) {
                        std::to_string(r.bars.pitch) + "mmとする。");
   EXPECT_EQ(c[19], formatNumber("　σc(圧縮応力度)=------------=0.00N/mm2", sc) +
                        (sc > 8 ? " (＞σca=8.00N/mm2)" : " (≦σca=8.00N/mm2)"));
-  EXPECT_EQ(c[22], formatNumber("　σs(引張応力度)=n･σc･------=0.00N/mm2", ss) +
-                       " (≦σsa=160.00N/mm2)");
+  EXPECT_EQ(c[22],
+            formatNumber("　σs(引張応力度)=n･σc･------=0.00N/mm2", ss) + " (≦σsa=160.00N/mm2)");
   EXPECT_EQ(c[29], formatNumber("　　M(曲げﾓｰﾒﾝﾄ)　　 =0.00kN･m", m));
   EXPECT_EQ(c[31], "　　d(部材厚-かぶり) =700mm");
   EXPECT_EQ(c.back(), "　計算結果を一覧表に示す。");

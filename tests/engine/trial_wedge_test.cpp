@@ -95,9 +95,10 @@ TEST(TrialWedge, SeismicFlatBackfillMatchesMononobeOkabe) {
     const double phi = 35 * kDeg, th = s.seismicAngle;
     // The seismic wall friction of a flat surface.
     const double d = std::asin(std::sin(th) / std::sin(phi));
-    const double delta = std::atan(std::sin(phi) * std::sin(th + d) /
-                                   (1 - std::sin(phi) * std::cos(th + d)));
-    const double root = std::sqrt(std::sin(phi + delta) * std::sin(phi - th) / std::cos(delta + th));
+    const double delta =
+        std::atan(std::sin(phi) * std::sin(th + d) / (1 - std::sin(phi) * std::cos(th + d)));
+    const double root =
+        std::sqrt(std::sin(phi + delta) * std::sin(phi - th) / std::cos(delta + th));
     const double kea = std::pow(std::cos(phi - th), 2) /
                        (std::cos(th) * std::cos(delta + th) * std::pow(1 + root, 2));
     const double pa = kea * 19 * h * h / 2;
@@ -227,16 +228,16 @@ TEST(TrialWedge, DegenerateBackfillsGiveFiniteResults) {
     double phiDeg, c, gamma;
     bool water;
   };
-  for (Case k : {Case{0, 10, 18, false}, Case{0, 0, 18, true}, Case{30, 0, 0, false},
-                 Case{0, 0, 0, true}}) {
+  for (Case k :
+       {Case{0, 10, 18, false}, Case{0, 0, 18, true}, Case{30, 0, 0, false}, Case{0, 0, 0, true}}) {
     TPa s = backfill(k.phiDeg, k.c);
     s.gammaS = k.gamma;
     s.waterOn = k.water;
     s.waterDepth = 2;
     trialWedge(s, {true, 0}, 1, 1, 0, 5, 5);
     for (double v : {s.earthForce, s.earthForceH, s.earthForceV, s.earthCoeff, s.earthArmY,
-                     s.slipAngle, s.slipLength, s.crackDepth, s.reportWeightNet,
-                     s.reportUplift, s.wedgeWeightTotal, s.waterUplift}) {
+                     s.slipAngle, s.slipLength, s.crackDepth, s.reportWeightNet, s.reportUplift,
+                     s.wedgeWeightTotal, s.waterUplift}) {
       EXPECT_TRUE(std::isfinite(v)) << "phi " << k.phiDeg << " c " << k.c << " gamma " << k.gamma;
     }
   }
@@ -274,9 +275,10 @@ TEST(WallFriction, TableByCombinationFaceAndShape) {
     s.slopeAngle = c.betaDeg * kDeg;
     s.seismicAngle = c.thetaDeg * kDeg;
     const double delta = wallFrictionAngle(s, {false, c.ratioItem}, c.faceKind, c.shape, 1.0, 0, 5);
-    const double expected = std::isnan(c.expectedDeg)
-                                ? seismicWallFriction(c.betaDeg * kDeg, phiDeg * kDeg, c.thetaDeg * kDeg)
-                                : c.expectedDeg * kDeg;
+    const double expected =
+        std::isnan(c.expectedDeg)
+            ? seismicWallFriction(c.betaDeg * kDeg, phiDeg * kDeg, c.thetaDeg * kDeg)
+            : c.expectedDeg * kDeg;
     EXPECT_NEAR(delta, expected, 1e-12) << c.what;
   }
 }
@@ -298,8 +300,9 @@ TEST(VirtualBackFace, HeightAndEmbankmentAboveByShape) {
     int shape;
     double slopeRun, b, h;
   };
-  for (Case c : {Case{1, 0, 0, 9.2}, Case{2, 0, 0, 9.2}, Case{3, 4, 0, 10},  // slope ends above the heel
-                 Case{3, 5, 0.8, 9.2}}) {                                     // slope runs past it
+  for (Case c :
+       {Case{1, 0, 0, 9.2}, Case{2, 0, 0, 9.2}, Case{3, 4, 0, 10},  // slope ends above the heel
+        Case{3, 5, 0.8, 9.2}}) {                                    // slope runs past it
     s.backfillShape = c.shape;
     s.slopeRun = c.slopeRun;
     const VirtualBackFace f = virtualBackFace(s);

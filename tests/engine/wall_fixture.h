@@ -61,7 +61,7 @@ inline Shoelace shoelace(const std::vector<std::pair<double, double>>& p) {
 }
 
 inline std::vector<std::pair<double, double>> outlinePolygon(const TTeisu& s,
-                                                            std::initializer_list<int> ids) {
+                                                             std::initializer_list<int> ids) {
   std::vector<std::pair<double, double>> p;
   for (int i : ids) p.emplace_back(s.outlineX[i], s.outlineY[i]);
   return p;

@@ -25,16 +25,16 @@ test::Shoelace handWallBody(bool lWall, double m, double o, double l, double B, 
   const double v = B - f - g - t - h, top = m + o, H = m + o + l;
   std::vector<Piece> pieces = {
       {B * m, B / 2, m / 2},
-      {(B - h - f) * o, (f + B - h) / 2, m + o / 2},                    // under the stem
-      {u * o, B - h + u / 2, m + o / 2},                                // heel flat strip
-      {(h - u) * o / 2, (2 * (B - h + u) + B) / 3, (3 * m + o) / 3},    // heel haunch
-      {g * l / 2, (f + 2 * (f + g)) / 3, (2 * top + H) / 3},           // front batter
-      {t * l, f + g + t / 2, top + l / 2},                              // stem core
-      {v * l / 2, (2 * (f + g + t) + B - h) / 3, (2 * top + H) / 3},   // rear batter
-      {kw * kh, kp + kw / 2, -kh / 2},                                  // shear key
+      {(B - h - f) * o, (f + B - h) / 2, m + o / 2},                  // under the stem
+      {u * o, B - h + u / 2, m + o / 2},                              // heel flat strip
+      {(h - u) * o / 2, (2 * (B - h + u) + B) / 3, (3 * m + o) / 3},  // heel haunch
+      {g * l / 2, (f + 2 * (f + g)) / 3, (2 * top + H) / 3},          // front batter
+      {t * l, f + g + t / 2, top + l / 2},                            // stem core
+      {v * l / 2, (2 * (f + g + t) + B - h) / 3, (2 * top + H) / 3},  // rear batter
+      {kw * kh, kp + kw / 2, -kh / 2},                                // shear key
   };
   if (!lWall) {
-    pieces.push_back({u * o, f - u / 2, m + o / 2});                          // toe flat strip
+    pieces.push_back({u * o, f - u / 2, m + o / 2});                        // toe flat strip
     pieces.push_back({(f - u) * o / 2, 2 * (f - u) / 3, (3 * m + o) / 3});  // toe haunch
   }
   test::Shoelace r;
@@ -120,10 +120,10 @@ TEST(WallOutline, WaterLineByDepth) {
     const char* depth;
     double x15, x16;
   } cases[] = {
-      {"0.7", 0, 5.8},                                        // at the slab end thickness
-      {"0.8", 1.1 * 0.1 / 0.2, 5.8 - 3.7 * 0.1 / 0.2},        // on the haunches
-      {"4.45", 1.2 + 0.142 * 0.5, 2.0 - 0.258 * 0.5},         // half the stem height
-      {"9.0", 1.342, 1.742},                                   // above the top: clipped
+      {"0.7", 0, 5.8},                                  // at the slab end thickness
+      {"0.8", 1.1 * 0.1 / 0.2, 5.8 - 3.7 * 0.1 / 0.2},  // on the haunches
+      {"4.45", 1.2 + 0.142 * 0.5, 2.0 - 0.258 * 0.5},   // half the stem height
+      {"9.0", 1.342, 1.742},                            // above the top: clipped
   };
   for (const Case& c : cases) {
     TAntei s = loadedState(test::withWater(DesignConditions{}, c.depth));

@@ -145,7 +145,9 @@ TEST(PdfContents, TextPiecesSplitAtCrAndEscapeOrHex) {
       {"x\r\n表", "(x) Tj\rT*\r<955C> Tj\r"},
       {"ｱ", "(\xB1) Tj\r"},  // half-width katakana are single bytes
       // Neither malformed UTF-8 nor a character outside the code page stops a page.
-      {"a\xFF\xFE" "b", "(a??b) Tj\r"},
+      {"a\xFF\xFE"
+       "b",
+       "(a??b) Tj\r"},
       {"x\xF0\x9F\x98\x80y", "(x?y) Tj\r"},
       {"", "() Tj\r"},
   };
@@ -177,8 +179,7 @@ TEST(PdfContents, LinesRectanglesAndOneSaveLevel) {
     r.GSave();  // already saved by the clip: no second q
     r.GRestore();
     r.GRestore();  // nothing saved: nothing written
-    EXPECT_EQ(r.data(),
-              "10 20 m\r1 w\r0 j\r0 0 0 RG \r10 5 l\r30 5 l\r30 20 l\rq\rW\rs\rQ\r");
+    EXPECT_EQ(r.data(), "10 20 m\r1 w\r0 j\r0 0 0 RG \r10 5 l\r30 5 l\r30 20 l\rq\rW\rs\rQ\r");
   });
 }
 
@@ -218,10 +219,9 @@ TEST(PdfDocument, AFailingStreamIsReported) {
 
 TEST(PdfNumbers, RealsAreTruncatedCentsInShortestForm) {
   const std::pair<double, const char*> cases[] = {
-      {817, "817"},     {0.75, "0.75"},  {12.5, "12.5"},     {0.2, "0.2"},
-      {1.0 / 3, "0.33"}, {2.675, "2.68"}, {-1.234, "-1.22"}, {-0.004, "0"},
-      {0, "0"},         {1e300, "1000000000000"},
-      {std::nan(""), "0"}, {HUGE_VAL, "0"},
+      {817, "817"},      {0.75, "0.75"},           {12.5, "12.5"},      {0.2, "0.2"},
+      {1.0 / 3, "0.33"}, {2.675, "2.68"},          {-1.234, "-1.22"},   {-0.004, "0"},
+      {0, "0"},          {1e300, "1000000000000"}, {std::nan(""), "0"}, {HUGE_VAL, "0"},
   };
   for (const auto& [v, text] : cases) EXPECT_EQ(pdfReal(v), text) << "value " << v;
   EXPECT_EQ(pdfColour(clRed), "1 0 0");

@@ -46,7 +46,8 @@ TEST(PdfFonts, FirstUseOfTheMinchoFontAddsThreeObjects) {
             "<<\r\n/Type /Font\r\n/Name /F0\r\n/Subtype /CIDFontType2\r\n"
             "/BaseFont /#82#6C#82#72#20#96#BE#92#A9\r\n/WinCharSet /128\r\n"
             "/CIDSystemInfo <<\r\n/Registry(Adobe)\r\n/Ordering(Japan1)\r\n/Supplement 2\r\n"
-            ">>\r\n/DW 1000\r\n/W " + widths + "\r\n/FontDescriptor 8 0 R\r\n>>\r\n");
+            ">>\r\n/DW 1000\r\n/W " +
+                widths + "\r\n/FontDescriptor 8 0 R\r\n>>\r\n");
   EXPECT_EQ(body(doc.objects(), 8),
             "<<\r\n/Type /FontDescriptor\r\n/FontName /#82#6C#82#72#20#96#BE#92#A9\r\n"
             "/Flags 6\r\n/FontBBox [ -143 -143 1015 872 ]\r\n/StemV 78\r\n/Ascent 872\r\n"
@@ -90,9 +91,9 @@ TEST(PdfFonts, LatinWidthTablesKeepTheTellingRows) {
     int expected;
   };
   const Row rows[] = {
-      {0, 31, 719}, {0, ' ', 266}, {0, '0', 533}, {0, '9', 533}, {0, 'A', 692}, {0, 'a', 533},
-      {1, ' ', 267}, {1, 'A', 693}, {2, ' ', 266}, {2, '5', 533}, {2, 'A', 639},
-      {3, ' ', 266}, {3, 'A', 692}, {4, 31, 575}, {4, 'W', 575}, {5, 255, 575},
+      {0, 31, 719},  {0, ' ', 266}, {0, '0', 533}, {0, '9', 533}, {0, 'A', 692}, {0, 'a', 533},
+      {1, ' ', 267}, {1, 'A', 693}, {2, ' ', 266}, {2, '5', 533}, {2, 'A', 639}, {3, ' ', 266},
+      {3, 'A', 692}, {4, 31, 575},  {4, 'W', 575}, {5, 255, 575},
   };
   for (const Row& r : rows) {
     auto def = createFontDef(r.type);

@@ -196,18 +196,12 @@ TEST(DesignConditionsReport, WallShapeOfTheLWallWithKey) {
   Written w = write(dc);
   const Lines& lines = w.results.listBox("ListBox7").lines;
   const Lines expected = {
-      " 　 1)擁壁のタイプ    =Ｌ型擁壁",
-      " 　 2)たて壁前面勾配幅=142",
-      "　  3)たて壁天端幅    =400",
-      " 　 4)たて壁背面勾配幅=258",
-      "    5)たて壁高さ      =7,100",
-      "　  6)かかと版幅      =3,800",
-      "　  7)底版幅          =4,600",
-      "　  8)底版勾配厚      =200",
-      "　  9)底版厚          =700",
-      "　 10)型枠セット幅    =100",
-      "   11)ブロック長      =5,000",
-      "　 突起形状[位置:幅:高さ]=3000:500:400",
+      " 　 1)擁壁のタイプ    =Ｌ型擁壁", " 　 2)たて壁前面勾配幅=142",
+      "　  3)たて壁天端幅    =400",      " 　 4)たて壁背面勾配幅=258",
+      "    5)たて壁高さ      =7,100",    "　  6)かかと版幅      =3,800",
+      "　  7)底版幅          =4,600",    "　  8)底版勾配厚      =200",
+      "　  9)底版厚          =700",      "　 10)型枠セット幅    =100",
+      "   11)ブロック長      =5,000",    "　 突起形状[位置:幅:高さ]=3000:500:400",
   };
   EXPECT_EQ(Lines(lines.begin() + 28, lines.begin() + 40), expected);
 }
@@ -236,7 +230,8 @@ TEST(DesignConditionsReport, LoadVariants) {
          dc.setIndex("RadioGroup9", 2);
          dc.setText("Edit61", "0.2");
        },
-       {"　  地震時土圧の計算  ：地震慣性力を作用させて計算", "　  地震時躯体慣性力  ：地震慣性力を無視"},
+       {"　  地震時土圧の計算  ：地震慣性力を作用させて計算",
+        "　  地震時躯体慣性力  ：地震慣性力を無視"},
        {}},
       {"normal case ignores the seismic coefficient",
        [](DesignConditions& dc) { dc.setText("Edit61", "0.3"); },
@@ -284,8 +279,9 @@ TEST(DesignConditionsReport, LoadVariants) {
          dc.setText("ComboBox4", "50");
        },
        {"　①受働土圧[有効根入深(Ho)]=1.250m", "　②水圧[水深(H1):単位重量(γw)]=1.500m:9.80kN/m3",
-        "　  ＊底版の構造計算に浮力を考慮する。", "　③風荷重[遮音壁高(H2):荷重強度(P)]=2.000m:1.00kN/m2",
-        "　④衝突荷重", "　  作用高(H3)　      =0.675m", "　  衝突荷重(P)       =50.00kN",
+        "　  ＊底版の構造計算に浮力を考慮する。",
+        "　③風荷重[遮音壁高(H2):荷重強度(P)]=2.000m:1.00kN/m2", "　④衝突荷重",
+        "　  作用高(H3)　      =0.675m", "　  衝突荷重(P)       =50.00kN",
         "　  擁壁長(L)　       =5.000m"},
        {"　④衝突荷重  :なし", "　②水圧(浮力):なし"}},
       {"collision on, wind off, water without buoyancy",
@@ -304,8 +300,8 @@ TEST(DesignConditionsReport, LoadVariants) {
          dc.setIndex("RadioGroup1", 2);
          dc.setIndex("RadioGroup4", 1);
        },
-       {"   (既製品は、δ=φ2/3とする)", "  ①躯体             ：既製品", "  壁面摩擦角(δ=φ/2) =17.50度",
-        "  土質：粘性土", "　  仮想背面上の載荷重：載荷無し"},
+       {"   (既製品は、δ=φ2/3とする)", "  ①躯体             ：既製品",
+        "  壁面摩擦角(δ=φ/2) =17.50度", "  土質：粘性土", "　  仮想背面上の載荷重：載荷無し"},
        {}},
   };
   for (const Case& c : cases) {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <numbers>
 #include <type_traits>
 #include <vector>
@@ -69,9 +69,9 @@ TEST(LoadDiagram, BlackAndWhiteDrawsEverythingBlack) {
 }
 
 TEST(LoadDiagram, WaterPassiveSoilAndCrack) {
-  Session session = run({{"Edit62", "1.5"}, {"ComboBox8", "9.8"}, {"Edit54", "1.5"},
-                         {"Edit21", "10"}},
-                        {"CheckBox3", "CheckBox9", "CheckBox7"});
+  Session session =
+      run({{"Edit62", "1.5"}, {"ComboBox8", "9.8"}, {"Edit54", "1.5"}, {"Edit21", "10"}},
+          {"CheckBox3", "CheckBox9", "CheckBox7"});
   const TAntei& s = *session.stabilitySnapshot;
   const Chart& c = session.results.chart("Chart1");
   const Series& water = c.seriesNamed("Series20");

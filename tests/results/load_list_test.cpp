@@ -33,8 +33,8 @@ TEST(LoadList, RowsOfAWallWithWaterAndPassivePressure) {
   const TAntei& s = *session.stabilitySnapshot;
 
   // Passive pressure is listed in brackets and not added.
-  EXPECT_EQ(row(g, 5), (std::vector<std::string>{"受働土圧", "---", "(21.46kN)", "---", "---",
-                                                 "---", "---"}));
+  EXPECT_EQ(row(g, 5),
+            (std::vector<std::string>{"受働土圧", "---", "(21.46kN)", "---", "---", "---", "---"}));
   EXPECT_EQ(row(g, 6), (std::vector<std::string>{"水圧", "---", "11.03kN", "---", "0.500m", "---",
                                                  "5.51kNm"}));
   // Buoyancy acts upwards: negative V and V·x at the combined centroid.

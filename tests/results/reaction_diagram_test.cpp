@@ -51,10 +51,7 @@ TEST(ReactionDiagram, TrapezoidVariants) {
   Series series;
   series.points.push_back({1, 1, "old", std::nullopt});
   drawReactionDiagram(s, series, ReactionVariant::Plain);
-  expectPoints(series, {{0, 0, b},
-                        {0, -2, "200.00kN/m2"},
-                        {5.8, -1, "100.00kN/m2"},
-                        {5.8, 0, b}});
+  expectPoints(series, {{0, 0, b}, {0, -2, "200.00kN/m2"}, {5.8, -1, "100.00kN/m2"}, {5.8, 0, b}});
 
   drawReactionDiagram(s, series, ReactionVariant::ToeSlab);
   expectPoints(series, {{0, 0, b},
@@ -98,12 +95,9 @@ TEST(ReactionDiagram, TriangleFromTheToe) {
   TAntei s = base(1, 300, 0, 0.7);
   Series series;
   drawReactionDiagram(s, series, ReactionVariant::HeelSlab);
-  expectPoints(series, {{0, 0, b},
-                        {0, -3, b},
-                        {2.0, -1.7, b},
-                        {2.0, 0, b},
-                        {2.0, -1.7, b},
-                        {2.1, 0, "0.0kN/m2"}});
+  expectPoints(
+      series,
+      {{0, 0, b}, {0, -3, b}, {2.0, -1.7, b}, {2.0, 0, b}, {2.0, -1.7, b}, {2.1, 0, "0.0kN/m2"}});
 
   // 3d = 0.9 short of the stem front face: no ordinate.
   s.resultantD = 0.3;

@@ -10,8 +10,8 @@ namespace {
 TEST(PadRight, CountsShiftJisBytes) {
   EXPECT_EQ(padRight("躯体重量", 12), "躯体重量    ");
   EXPECT_EQ(padRight("ﾓｰﾒﾝﾄ", 7), "ﾓｰﾒﾝﾄ  ");
-  EXPECT_EQ(padRight("abc", 2), "abc");       // already wider: unchanged
-  EXPECT_EQ(padRight("躯体", 4), "躯体");     // exactly as wide
+  EXPECT_EQ(padRight("abc", 2), "abc");    // already wider: unchanged
+  EXPECT_EQ(padRight("躯体", 4), "躯体");  // exactly as wide
 }
 
 TEST(SetJudgement, CaptionAndColour) {

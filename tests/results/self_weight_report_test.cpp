@@ -271,8 +271,8 @@ TEST(SelfWeightReport, SlabSectionOfTheLWallInBlackAndWhite) {
   dc.setIndex("RadioGroup10", 1);
   Written w = write(dc);
   const StringGrid& g = w.results.grid("StringGrid10");
-  const Lines titles = {"1.かかと版(M)　　",   "2.かかと版(S)　　",   "3.かかと版浮力(M)",
-                        "4.かかと版浮力(S)", "5.背面土(M)　　　",   "6.背面土(S)　　　",
+  const Lines titles = {"1.かかと版(M)　　", "2.かかと版(S)　　", "3.かかと版浮力(M)",
+                        "4.かかと版浮力(S)", "5.背面土(M)　　　", "6.背面土(S)　　　",
                         "7.背面土浮力(M)　", "8.背面土浮力(S)　"};
   ASSERT_EQ(g.rowCount(), 9);
   for (size_t r = 0; r < titles.size(); ++r) {

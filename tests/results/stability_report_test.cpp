@@ -50,11 +50,17 @@ Session runWith(std::initializer_list<Setting> settings) {
   for (const Setting& s : settings) {
     const Control& c = dc.control(s.name);
     switch (c.kind) {
-      case ControlKind::Check: dc.setChecked(s.name, std::string(s.value) == "1"); break;
+      case ControlKind::Check:
+        dc.setChecked(s.name, std::string(s.value) == "1");
+        break;
       case ControlKind::Radio:
       case ControlKind::TabSet:
-      case ControlKind::PageControl: dc.setIndex(s.name, std::stoi(s.value)); break;
-      default: dc.setText(s.name, s.value); break;
+      case ControlKind::PageControl:
+        dc.setIndex(s.name, std::stoi(s.value));
+        break;
+      default:
+        dc.setText(s.name, s.value);
+        break;
     }
   }
   EXPECT_EQ(runCalculation(session), RunStatus::Finished);
@@ -64,33 +70,47 @@ Session runWith(std::initializer_list<Setting> settings) {
 struct Scenario {
   const char* name;
   std::initializer_list<Setting> settings;
-  const char* lines[7];  // ListBox1, 2, 4, 5, 23, 3, 12
+  const char* lines[7];     // ListBox1, 2, 4, 5, 23, 3, 12
   const char* captions[4];  // GroupBox24, 22, 23, 33
 };
 
-const char* const kBoxes[7] = {"ListBox1", "ListBox2", "ListBox4", "ListBox5",
+const char* const kBoxes[7] = {"ListBox1",  "ListBox2", "ListBox4", "ListBox5",
                                "ListBox23", "ListBox3", "ListBox12"};
 
-#define KOVREL_GOLDEN(n)                                                                 \
-  {golden::k##n##ListBox1, golden::k##n##ListBox2, golden::k##n##ListBox4,               \
-   golden::k##n##ListBox5, golden::k##n##ListBox23, golden::k##n##ListBox3,              \
-   golden::k##n##ListBox12}
+#define KOVREL_GOLDEN(n)                                                         \
+  {                                                                              \
+    golden::k##n##ListBox1, golden::k##n##ListBox2, golden::k##n##ListBox4,      \
+        golden::k##n##ListBox5, golden::k##n##ListBox23, golden::k##n##ListBox3, \
+        golden::k##n##ListBox12                                                  \
+  }
 
 TEST(StabilityReport, EveryLineOfFourWalls) {
   const Scenario scenarios[] = {
-      {"default", {}, KOVREL_GOLDEN(Default),
+      {"default",
+       {},
+       KOVREL_GOLDEN(Default),
        {"1.滑動に対する安定( OK )", "2.転倒に対する安定( OK )", "3.支持力に対する安定( OK )",
         "4.鉛直支持力の照査( OK )"}},
       {"seismic with water",
-       {{"RadioGroup5", "1"}, {"Form9.RadioGroup4", "1"}, {"RadioGroup9", "1"}, {"Edit61", "0.2"},
-        {"CheckBox3", "1"}, {"Edit62", "1.5"}, {"ComboBox8", "9.8"}, {"CheckBox9", "1"},
+       {{"RadioGroup5", "1"},
+        {"Form9.RadioGroup4", "1"},
+        {"RadioGroup9", "1"},
+        {"Edit61", "0.2"},
+        {"CheckBox3", "1"},
+        {"Edit62", "1.5"},
+        {"ComboBox8", "9.8"},
+        {"CheckBox9", "1"},
         {"Edit54", "1.5"}},
        KOVREL_GOLDEN(SeismicWithWater),
        {"1.滑動に対する安定( OK )", "2.転倒に対する安定( OK )", "3.支持力に対する安定( OK )",
         "4.鉛直支持力の照査( NO )"}},
       {"shear key",
-       {{"RadioGroup2", "1"}, {"Edit35", "2500"}, {"Edit40", "500"}, {"Edit41", "500"},
-        {"RadioGroup11", "1"}, {"LabeledEdit1", "1.5"}},
+       {{"RadioGroup2", "1"},
+        {"Edit35", "2500"},
+        {"Edit40", "500"},
+        {"Edit41", "500"},
+        {"RadioGroup11", "1"},
+        {"LabeledEdit1", "1.5"}},
        KOVREL_GOLDEN(ShearKeyAndSafetyFactor),
        {"1.滑動に対する安定( OK )", "2.転倒に対する安定( OK )", "3.支持力に対する安定( OK )",
         "4.鉛直支持力の照査( OK )"}},
@@ -212,8 +232,9 @@ TEST(StabilityReport, DegenerateResultsReadAsClearNo) {
       }
     }
     const auto& l23 = session.results.listBox("ListBox23").lines;
-    EXPECT_NE(std::find(l23.begin(), l23.end(), "　　　　　　　　　　　　　　(L≦0のため,Be/L =1 とする)"),
-              l23.end());
+    EXPECT_NE(
+        std::find(l23.begin(), l23.end(), "　　　　　　　　　　　　　　(L≦0のため,Be/L =1 とする)"),
+        l23.end());
     EXPECT_EQ(l23[l23.size() - 2], "  有効載荷幅(Be)が0以下のため、鉛直支持力の照査ができません。");
     EXPECT_EQ(session.results.groupBox("GroupBox33").caption, "4.鉛直支持力の照査( NO )");
     EXPECT_TRUE(session.results.listBox("ListBox12").lines.empty());

@@ -3,12 +3,12 @@
 
 #include <sys/wait.h>
 
+#include <unistd.h>
 #include <array>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 namespace kovrel::testing {
 
@@ -119,7 +119,8 @@ class JsonChecker {
   }
   bool peek(char c) const { return i_ < s_.size() && s_[i_] == c; }
   void ws() {
-    while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\r' || s_[i_] == '\t')) {
+    while (i_ < s_.size() &&
+           (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\r' || s_[i_] == '\t')) {
       ++i_;
     }
   }
