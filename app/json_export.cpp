@@ -3,6 +3,7 @@
 #include <array>
 #include <type_traits>
 
+#include "app/chart_json.h"
 #include "app/json_writer.h"
 
 namespace kovrel {
@@ -68,41 +69,7 @@ void writeResults(JsonWriter& j, const ResultsWindow& r) {
   j.beginObject();
   for (const auto& [name, chart] : r.charts()) {
     j.key(name);
-    j.beginObject();
-    j.key("title");
-    j.string(chart.title);
-    j.key("left");
-    j.beginArray();
-    j.number(chart.left.minimum);
-    j.number(chart.left.maximum);
-    j.endArray();
-    j.key("bottom");
-    j.beginArray();
-    j.number(chart.bottom.minimum);
-    j.number(chart.bottom.maximum);
-    j.endArray();
-    j.key("series");
-    j.beginObject();
-    for (const Series& s : chart.series) {
-      j.key(s.name);
-      j.beginObject();
-      j.key("color");
-      j.string(colourToHex(s.colour));
-      j.key("points");
-      j.beginArray();
-      for (const ChartPoint& p : s.points) {
-        j.beginArray();
-        j.number(p.x);
-        j.number(p.y);
-        j.string(p.label);
-        j.string(colourToHex(p.colour.value_or(s.colour)));
-        j.endArray();
-      }
-      j.endArray();
-      j.endObject();
-    }
-    j.endObject();
-    j.endObject();
+    writeChartJson(j, chart);
   }
   j.endObject();
 

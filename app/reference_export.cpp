@@ -1,5 +1,6 @@
 #include "app/reference_export.h"
 
+#include "app/chart_json.h"
 #include "app/json_writer.h"
 
 #include <limits>
@@ -49,51 +50,6 @@ void writeGrid(JsonWriter& j, const StringGrid& grid) {
   j.endArray();
 }
 
-// As the results charts are written; a point separating two curves is null.
-void writeChart(JsonWriter& j, const Chart& chart) {
-  j.beginObject();
-  j.key("title");
-  j.string(chart.title);
-  j.key("leftTitle");
-  j.string(chart.left.title);
-  j.key("left");
-  j.beginArray();
-  j.number(chart.left.minimum);
-  j.number(chart.left.maximum);
-  j.endArray();
-  j.key("bottom");
-  j.beginArray();
-  j.number(chart.bottom.minimum);
-  j.number(chart.bottom.maximum);
-  j.endArray();
-  j.key("series");
-  j.beginObject();
-  for (const Series& s : chart.series) {
-    j.key(s.name);
-    j.beginObject();
-    j.key("color");
-    j.string(colourToHex(s.colour));
-    j.key("points");
-    j.beginArray();
-    for (const ChartPoint& p : s.points) {
-      if (p.colour == kNullPointColour) {
-        j.number(std::numeric_limits<double>::quiet_NaN());  // written as null
-        continue;
-      }
-      j.beginArray();
-      j.number(p.x);
-      j.number(p.y);
-      j.string(p.label);
-      j.string(colourToHex(p.colour.value_or(s.colour)));
-      j.endArray();
-    }
-    j.endArray();
-    j.endObject();
-  }
-  j.endObject();
-  j.endObject();
-}
-
 // The coefficient window as it opens (重力式１, 礫質土, normal case), with δ
 // and the crack shift of the design conditions.
 void writeEarthPressure(JsonWriter& j, const DesignConditions& dc) {
@@ -111,7 +67,7 @@ void writeEarthPressure(JsonWriter& j, const DesignConditions& dc) {
   j.key("grid");
   writeGrid(j, table.grid);
   j.key("chart");
-  writeChart(j, table.chart);
+  writeChartJson(j, table.chart);
   j.endObject();
 }
 
@@ -129,7 +85,7 @@ void writeBearingFactors(JsonWriter& j) {
     j.key("grid");
     writeGrid(j, pages[i].grid);
     j.key("chart");
-    writeChart(j, pages[i].chart);
+    writeChartJson(j, pages[i].chart);
     j.endObject();
   }
   j.endObject();

@@ -10,9 +10,6 @@
 
 namespace kovrel {
 
-// A point that separates two curves of one series (drawn as a gap).
-inline constexpr Colour kNullPointColour = Colour(0x1FFFFFFF);
-
 struct BearingFactorPage {
   std::string caption;  // "支持力係数　Nc" ...
   // φ heads columns 1-10, θ = 0°, 5°, ..., 50° heads rows 1-11.

@@ -40,6 +40,10 @@ class StringGrid {
   std::vector<std::string> cells_;  // row-major
 };
 
+// The colour of a point that only separates two curves of one series: drawn
+// as a gap, written as null.
+inline constexpr Colour kNullPointColour = Colour(0x1FFFFFFF);
+
 struct ChartPoint {
   double x = 0;
   double y = 0;
