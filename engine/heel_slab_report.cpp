@@ -231,20 +231,7 @@ void writeHeelStresses(ResultsWindow& results, const TAntei& s, const HeelDesign
   appendBlank(box);
   appendLine(box, "   計算結果を[図][表]に示す。");
 
-  DesignSummary sum;
-  sum.m = h.m;
-  sum.s = h.s;
-  sum.requiredAs = h.bars.requiredAs;
-  sum.providedAs = h.bars.providedAs;
-  sum.diameter = h.bars.diameter;
-  sum.pitch = h.bars.pitch;
-  sum.sigmaC = h.stresses.sigmaC;
-  sum.sigmaS = h.stresses.sigmaS;
-  sum.tauM = h.tauM;
-  sum.ok = h.ok;
-  sum.sigmaCa = s.allowableCompression;
-  sum.sigmaSa = s.allowableSteelTension;
-  sum.tauCa = h.tauCa;
+  DesignSummary sum = summariseDesign(h, h.s, h.tauM, s);
   writeDesignSummary(results.grid("StringGrid11"), sum, "#,0.00mm2");
 }
 

@@ -22,6 +22,28 @@ struct DesignSummary {
 };
 void writeDesignSummary(StringGrid& grid, const DesignSummary& summary, std::string_view asPicture);
 
+// The summary of a designed toe, heel or key section: its moment, bars,
+// stresses and judgement, the shear and mean shear stress it was checked for,
+// and the allowable stresses of the run.
+template <class Design>
+DesignSummary summariseDesign(const Design& d, double shear, double tauM, const TAntei& s) {
+  DesignSummary sum;
+  sum.m = d.m;
+  sum.s = shear;
+  sum.requiredAs = d.bars.requiredAs;
+  sum.providedAs = d.bars.providedAs;
+  sum.diameter = d.bars.diameter;
+  sum.pitch = d.bars.pitch;
+  sum.sigmaC = d.stresses.sigmaC;
+  sum.sigmaS = d.stresses.sigmaS;
+  sum.tauM = tauM;
+  sum.ok = d.ok;
+  sum.sigmaCa = s.allowableCompression;
+  sum.sigmaSa = s.allowableSteelTension;
+  sum.tauCa = d.tauCa;
+  return sum;
+}
+
 // The polygon of item W_A point by point in wall coordinates, unlabelled.
 void drawWallOutline(TAntei& state, Series& series);
 

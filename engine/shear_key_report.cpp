@@ -101,20 +101,7 @@ void writeKeyReport(ResultsWindow& results, TAntei& s, const KeyDesign& k, bool 
   appendLine(b, "　計算結果を[図][表]に示す。");
 
   if (k.present) {
-    DesignSummary sum;
-    sum.m = k.m;
-    sum.s = k.ht;
-    sum.requiredAs = k.bars.requiredAs;
-    sum.providedAs = k.bars.providedAs;
-    sum.diameter = k.bars.diameter;
-    sum.pitch = k.bars.pitch;
-    sum.sigmaC = k.stresses.sigmaC;
-    sum.sigmaS = k.stresses.sigmaS;
-    sum.tauM = k.stresses.tau;
-    sum.ok = k.ok;
-    sum.sigmaCa = s.allowableCompression;
-    sum.sigmaSa = s.allowableSteelTension;
-    sum.tauCa = k.tauCa;
+    DesignSummary sum = summariseDesign(k, k.ht, k.stresses.tau, s);
     writeDesignSummary(results.grid("StringGrid7"), sum, "0mm2");
   }
 

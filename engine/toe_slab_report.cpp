@@ -182,20 +182,7 @@ void writeToeStresses(ResultsWindow& results, const TAntei& s, const ToeDesign& 
   }
   appendLine(box, "計算結果を[図][表]に示す。");
 
-  DesignSummary sum;
-  sum.m = t.m;
-  sum.s = t.s;
-  sum.requiredAs = t.bars.requiredAs;
-  sum.providedAs = t.bars.providedAs;
-  sum.diameter = t.bars.diameter;
-  sum.pitch = t.bars.pitch;
-  sum.sigmaC = t.stresses.sigmaC;
-  sum.sigmaS = t.stresses.sigmaS;
-  sum.tauM = t.tauM;
-  sum.ok = t.ok;
-  sum.sigmaCa = s.allowableCompression;
-  sum.sigmaSa = s.allowableSteelTension;
-  sum.tauCa = t.tauCa;
+  DesignSummary sum = summariseDesign(t, t.s, t.tauM, s);
   sum.shearChecked = !t.tooShort;
   writeDesignSummary(results.grid("StringGrid3"), sum, "0mm2");
 }
