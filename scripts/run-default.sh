@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release -j"$(nproc)"
+cmake --build --preset release -j"$(nproc)" --target kovrel-cli
 mkdir -p out
 ./build/release/kovrel-cli --summary --json out/default.json --text out/擁壁.txt \
   --pdf out/擁壁計算結果.pdf --wmf out/figures --svg out/figures --save out/default.dat
