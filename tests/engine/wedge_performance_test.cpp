@@ -41,9 +41,9 @@ TEST(WedgePerformance, DefaultWallSearchIsFastAndAllocatesNothing) {
   const auto elapsed = std::chrono::steady_clock::now() - start;
   EXPECT_EQ(allocations.load(), before);
   const double perCall = std::chrono::duration<double, std::milli>(elapsed).count() / kRuns;
-  // Well under a millisecond optimised; the bound leaves room for debug and
-  // sanitizer builds.
-  EXPECT_LT(perCall, 5.0) << "ms per search";
+  // Well under a millisecond optimised; the bound only catches a search gone
+  // pathological and leaves room for sanitizer builds on a loaded machine.
+  EXPECT_LT(perCall, 25.0) << "ms per search";
   RecordProperty("msPerSearch", std::to_string(perCall));
   EXPECT_GT(s.earthForce, 0);
 }
