@@ -182,8 +182,7 @@ void WmfCanvas::text(CanvasPoint anchor, std::string_view utf8, const TextStyle&
   if (encoded_.size() > 32000) {
     size_t keep = 0;
     while (keep < encoded_.size()) {
-      unsigned char c = static_cast<unsigned char>(encoded_[keep]);
-      size_t len = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC) ? 2 : 1;
+      size_t len = isShiftJisLeadByte(static_cast<unsigned char>(encoded_[keep])) ? 2 : 1;
       if (keep + len > 32000) break;
       keep += len;
     }

@@ -1,5 +1,7 @@
 #include "base/shift_jis.h"
 
+#include "base/utf8.h"
+
 #include <iconv.h>
 
 #include <cerrno>
@@ -37,15 +39,7 @@ std::string convert(std::string_view in, const char* to, const char* from, const
     // Name the character when the input is UTF-8, the bytes otherwise.
     std::string shown;
     if (std::string_view(from) == "UTF-8") {
-      size_t len = 1;
-      unsigned char lead = static_cast<unsigned char>(in[offset]);
-      if (lead >= 0xF0)
-        len = 4;
-      else if (lead >= 0xE0)
-        len = 3;
-      else if (lead >= 0xC0)
-        len = 2;
-      shown = "\"" + std::string(in.substr(offset, len)) + "\"";
+      shown = "\"" + std::string(in.substr(offset, utf8SequenceLength(in, offset))) + "\"";
     } else {
       char buf[16];
       std::snprintf(buf, sizeof buf, "0x%02X", static_cast<unsigned char>(in[offset]));
@@ -71,19 +65,11 @@ std::string fromShiftJis(std::string_view sjis) {
 int shiftJisWidth(std::string_view utf8) {
   int width = 0;
   for (size_t i = 0; i < utf8.size();) {
-    unsigned char c = static_cast<unsigned char>(utf8[i]);
-    if (c < 0x80) {
-      width += 1;
-      i += 1;
-      continue;
-    }
-    size_t len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-    unsigned cp = 0;
-    if (len == 3 && i + 2 < utf8.size()) {
-      cp = ((c & 0x0F) << 12) | ((utf8[i + 1] & 0x3F) << 6) | (utf8[i + 2] & 0x3F);
-    }
-    // Half-width katakana U+FF61..U+FF9F are single bytes in code page 932.
-    width += (cp >= 0xFF61 && cp <= 0xFF9F) ? 1 : 2;
+    const size_t len = utf8SequenceLength(utf8, i);
+    const char32_t cp = utf8CodePoint(utf8, i, len);
+    // ASCII and the half-width katakana U+FF61..U+FF9F are single bytes in
+    // code page 932.
+    width += (cp < 0x80 || (cp >= 0xFF61 && cp <= 0xFF9F)) ? 1 : 2;
     i += len;
   }
   return width;

@@ -22,6 +22,11 @@ std::string toShiftJis(std::string_view utf8);
 // is not valid code page 932.
 std::string fromShiftJis(std::string_view sjis);
 
+// Whether a byte of code page 932 text starts a two-byte character.
+inline bool isShiftJisLeadByte(unsigned char b) {
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
 // Width of a UTF-8 text in Shift-JIS bytes: ASCII and half-width katakana count
 // one, every other character two. Computed from the text itself, so it never
 // fails; a character outside the code page counts two, as the full-width

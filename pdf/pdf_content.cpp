@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "base/shift_jis.h"
+#include "base/utf8.h"
 #include "pdf/pdf_document.h"
 #include "pdf/pdf_error.h"
 #include "pdf/pdf_numbers.h"
@@ -10,14 +11,10 @@
 namespace kovrel {
 namespace {
 
-bool isLeadByte(unsigned char b) {
-  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-
 // Whether a Shift-JIS piece holds a double-byte character.
 bool hasDoubleByte(std::string_view sjis) {
   for (size_t i = 0; i < sjis.size(); ++i) {
-    if (isLeadByte(static_cast<unsigned char>(sjis[i])) && i + 1 < sjis.size()) return true;
+    if (isShiftJisLeadByte(static_cast<unsigned char>(sjis[i])) && i + 1 < sjis.size()) return true;
   }
   return false;
 }
@@ -46,22 +43,6 @@ std::string pdfString(std::string_view sjis) {
   return s;
 }
 
-// Length of the UTF-8 character at text[i]; a byte that starts no well-formed
-// character counts alone.
-size_t utf8Length(std::string_view text, size_t i) {
-  const unsigned char lead = static_cast<unsigned char>(text[i]);
-  const size_t len = lead < 0x80                    ? 1
-                     : lead >= 0xC2 && lead <= 0xDF ? 2
-                     : lead >= 0xE0 && lead <= 0xEF ? 3
-                     : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                    : 1;
-  if (i + len > text.size()) return 1;
-  for (size_t k = 1; k < len; ++k) {
-    if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 1;
-  }
-  return len;
-}
-
 }  // namespace
 
 std::string pdfShiftJis(std::string_view utf8) {
@@ -71,7 +52,7 @@ std::string pdfShiftJis(std::string_view utf8) {
     // Character by character, so one unmappable character costs only itself.
     std::string out;
     for (size_t i = 0; i < utf8.size();) {
-      const size_t len = utf8Length(utf8, i);
+      const size_t len = utf8SequenceLength(utf8, i);
       try {
         out += toShiftJis(utf8.substr(i, len));
       } catch (const EncodingError&) {
@@ -182,7 +163,7 @@ double TPDFContents::TextWidth(std::string_view text) {
   for (size_t i = 0; i < sjis.size();) {
     unsigned char b = static_cast<unsigned char>(sjis[i]);
     const size_t k = i + 1;  // byte position from 1
-    if (isLeadByte(b) && i + 1 < sjis.size()) {
+    if (isShiftJisLeadByte(b) && i + 1 < sjis.size()) {
       w += half;  // lead byte
       w += half;  // trail byte
       if (k + 1 > 2) w += charSpace;

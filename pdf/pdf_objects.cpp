@@ -1,5 +1,6 @@
 #include "pdf/pdf_objects.h"
 
+#include "base/utf8.h"
 #include "pdf/pdf_document.h"
 #include "pdf/pdf_error.h"
 
@@ -110,31 +111,13 @@ std::string infoHex(std::string_view utf8) {
     for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(u >> shift) & 0xF];
   };
   for (size_t i = 0; i < utf8.size() && units < 1024;) {
-    unsigned char c = static_cast<unsigned char>(utf8[i]);
-    size_t len = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 0;
-    unsigned cp = 0xFFFD;
-    if (len == 1) {
-      cp = c;
-    } else if (len > 1 && i + len <= utf8.size()) {
-      cp = c & (0x7F >> len);
-      for (size_t k = 1; k < len; ++k) {
-        unsigned char t = static_cast<unsigned char>(utf8[i + k]);
-        if ((t & 0xC0) != 0x80) {
-          cp = 0xFFFD;
-          len = k;
-          break;
-        }
-        cp = (cp << 6) | (t & 0x3F);
-      }
-    } else {
-      len = 1;  // a stray byte: one replacement character
-    }
-    if (cp >= 0xD800 && cp <= 0xDFFF) cp = 0xFFFD;
+    const size_t len = utf8SequenceLength(utf8, i);
+    const char32_t cp = utf8CodePoint(utf8, i, len);
     if (cp >= 0x10000 && cp <= 0x10FFFF) {
-      unit(0xD800 + ((cp - 0x10000) >> 10));
-      unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
+      unit(unsigned(0xD800 + ((cp - 0x10000) >> 10)));
+      unit(unsigned(0xDC00 + ((cp - 0x10000) & 0x3FF)));
     } else {
-      unit(cp > 0xFFFF ? 0xFFFD : cp);
+      unit(unsigned(cp));
     }
     i += len;
   }
