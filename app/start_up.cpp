@@ -11,7 +11,7 @@ WindowRuleLinks windowRuleLinks(Session* session) {
   WindowRuleLinks links;
   if (session) {
     links.wallTypeLayout = [session](const DesignConditions& dc) {
-      applyWallTypeLayout(dc, session->mainWindow, session->results, session->designWindow);
+      applyWallTypeLayout(dc, session->reportMenu, session->results, session->designWindow);
     };
   }
   // A click in the allowable-stresses window recomputes its five values.
@@ -24,7 +24,7 @@ void installWindowRules(Session& session) {
 }
 
 void applySessionLayout(Session& session) {
-  applyWallTypeLayout(session.conditions, session.mainWindow, session.results,
+  applyWallTypeLayout(session.conditions, session.reportMenu, session.results,
                       session.designWindow);
 }
 

@@ -2,8 +2,8 @@
 
 namespace kovrel {
 
-void applyWallTypeLayout(const DesignConditions& dc, MainWindowLayout& menus,
-                         ResultsWindow& results, DesignWindow& window) {
+void applyWallTypeLayout(const DesignConditions& dc, ReportMenu& menus, ResultsWindow& results,
+                         DesignWindow& window) {
   const bool lType = dc.index("PageControl2") == 1;
   const bool key = dc.index("RadioGroup2") == 1;
 

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window_layout.h"
 #include "base/messages.h"
 #include "conditions/design_conditions.h"
 #include "conditions/design_window.h"
 #include "engine/calculation_state.h"
 #include "engine/member_judgement.h"
+#include "results/report_menu.h"
 #include "results/results_window.h"
 
 namespace kovrel {
@@ -33,7 +33,7 @@ struct Session {
   // What the design-conditions window shows beyond its stored controls, and
   // the main window's menu items that follow the wall type.
   DesignWindow designWindow;
-  MainWindowLayout mainWindow;
+  ReportMenu reportMenu;
 };
 
 }  // namespace kovrel

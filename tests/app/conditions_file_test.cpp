@@ -146,7 +146,7 @@ TEST_F(ConditionsFileTest, EveryStoredControlRoundTrips) {
   EXPECT_EQ(t.conditions.text("Form9.Edit4"), t.conditions.text("Edit26"));
   EXPECT_EQ(t.conditions.text("Form9.Edit5"), t.conditions.text("Edit27"));
   EXPECT_TRUE(t.designWindow.seismicPageVisible);
-  EXPECT_FALSE(t.mainWindow.menuItems.at("N16").visible);
+  EXPECT_FALSE(t.reportMenu.menuItems.at("N16").visible);
   EXPECT_TRUE(t.results.tabSheet("TabSheet13").visible);
   EXPECT_EQ(t.designWindow.pictures.outline, OutlineCase::LTypeWithKey);
   EXPECT_EQ(t.currentFileName, "w");

@@ -132,7 +132,7 @@ TEST_F(WindowRulesTest, ShearKeyProposesItsSizeOnlyWhenTheChoiceChanges) {
   EXPECT_TRUE(s.designWindow.pictureLabels.at("(2)"));
   EXPECT_TRUE(s.designWindow.keyRebarTabVisible);
   EXPECT_TRUE(s.results.tabSheet("TabSheet13").visible);
-  EXPECT_TRUE(s.mainWindow.menuItems.at("N34").visible);
+  EXPECT_TRUE(s.reportMenu.menuItems.at("N34").visible);
 
   dc().setText("Edit35", "650");
   dc().clickIndex("RadioGroup2", 1);  // already "有り": no rule
@@ -141,7 +141,7 @@ TEST_F(WindowRulesTest, ShearKeyProposesItsSizeOnlyWhenTheChoiceChanges) {
   dc().clickIndex("RadioGroup2", 0);
   expectState("Edit35", "0", false);
   EXPECT_FALSE(s.results.tabSheet("TabSheet13").visible);
-  EXPECT_FALSE(s.mainWindow.menuItems.at("N34").visible);
+  EXPECT_FALSE(s.reportMenu.menuItems.at("N34").visible);
 }
 
 TEST_F(WindowRulesTest, ReinforcementChoiceSetsPitchAndDiameterCombos) {
@@ -218,10 +218,10 @@ TEST_F(WindowRulesTest, KeypadTransfersAsTypedWithoutRules) {
 
 TEST_F(WindowRulesTest, WallTypeLayoutFollowsTheTabAndTheKey) {
   dc().clickIndex("PageControl2", 1);
-  EXPECT_FALSE(s.mainWindow.menuItems.at("N16").visible);
-  EXPECT_EQ(s.mainWindow.menuItems.at("N28").caption, "1．かかと版");
-  EXPECT_EQ(s.mainWindow.menuItems.at("N34").caption, "2．突起");
-  EXPECT_FALSE(s.mainWindow.menuItems.at("N34").visible);
+  EXPECT_FALSE(s.reportMenu.menuItems.at("N16").visible);
+  EXPECT_EQ(s.reportMenu.menuItems.at("N28").caption, "1．かかと版");
+  EXPECT_EQ(s.reportMenu.menuItems.at("N34").caption, "2．突起");
+  EXPECT_FALSE(s.reportMenu.menuItems.at("N34").visible);
   EXPECT_EQ(s.results.reportPage("Form14").heading, "-");
   EXPECT_EQ(s.results.reportPage("Form15").heading, "Ⅳ-2-1．構造計算：底版(かかと版)");
   EXPECT_EQ(s.results.reportPage("Form18").number, "12");
@@ -230,7 +230,7 @@ TEST_F(WindowRulesTest, WallTypeLayoutFollowsTheTabAndTheKey) {
   EXPECT_EQ(s.designWindow.pictures.outline, OutlineCase::LType);
 
   dc().clickIndex("PageControl2", 0);
-  EXPECT_TRUE(s.mainWindow.menuItems.at("N16").visible);
+  EXPECT_TRUE(s.reportMenu.menuItems.at("N16").visible);
   EXPECT_EQ(s.results.reportPage("Form14").heading, "Ⅳ-2-1．構造計算：底版(つま先版)");
   EXPECT_EQ(s.results.reportPage("Form18").number, "13");
   EXPECT_TRUE(s.results.tabSheet("TabSheet11").visible);

@@ -1,6 +1,8 @@
 #pragma once
-// The main window's menu items whose visibility and captions follow the wall
-// type and the shear key, as a GUI would show them.
+// The report menu's base-slab items: like the report pages they list, their
+// visibility and captions follow the wall type and the shear key. Held here,
+// beside the report pages, so the document carries them without the engine
+// reaching up into the application layer.
 
 #include <map>
 #include <string>
@@ -12,7 +14,7 @@ struct MenuItem {
   bool visible = true;
 };
 
-struct MainWindowLayout {
+struct ReportMenu {
   // "Ⅳ-2．構造計算(底版)": the toe-slab item N16, the heel-slab submenu N28,
   // the shear-key item N34.
   std::map<std::string, MenuItem, std::less<>> menuItems = {

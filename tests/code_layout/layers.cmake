@@ -1,0 +1,23 @@
+# Fails when a lower layer includes a higher one: nothing below app/ may see
+# the application layer (exports, command line, start-up), and base/ sees only
+# itself and the standard library.
+set(hits "")
+foreach(dir base conditions results engine pdf)
+  file(GLOB_RECURSE files ${ROOT}/${dir}/*.h ${ROOT}/${dir}/*.cpp)
+  foreach(f IN LISTS files)
+    file(STRINGS ${f} lines REGEX "#include \"app/")
+    if(lines)
+      list(APPEND hits "${f}: ${lines}")
+    endif()
+  endforeach()
+endforeach()
+file(GLOB_RECURSE base_files ${ROOT}/base/*.h ${ROOT}/base/*.cpp)
+foreach(f IN LISTS base_files)
+  file(STRINGS ${f} lines REGEX "#include \"(conditions|results|engine|pdf|app)/")
+  if(lines)
+    list(APPEND hits "${f}: ${lines}")
+  endif()
+endforeach()
+if(hits)
+  message(FATAL_ERROR "A layer includes one above it:\n${hits}")
+endif()
