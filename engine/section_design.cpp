@@ -37,7 +37,8 @@ RequiredSteel requiredSteel(double sigmaSa, double m, double d) {
     }
     const double skip = std::floor(d - hi) - 2.0;
     if (skip > 0) x = d - skip;
-    while (x > 0 && f(x) <= 0) x -= 1.0;
+    // A depth beyond double precision's whole millimetres cannot step on.
+    while (x > 0 && f(x) <= 0 && x - 1.0 != x) x -= 1.0;
   } else {
     x = d - std::ceil(d);
   }

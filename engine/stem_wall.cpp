@@ -114,8 +114,13 @@ StemAnchorage searchAnchorage(TAntei& s, const StemGeometry& g, const StemPressu
   StemAnchorage a;
   const double sa = s.allowableSteelTension;
   bool found1 = false, found2 = false;
-  double w = g.height;
-  while (w > 0.1) {
+  // The depth goes up the stem in whole 0.01 m steps counted from the fixed
+  // end, so a stem too tall for 0.01 to change its height still moves on; the
+  // count is bounded (10 km of stem) so no typed height can stall the run.
+  constexpr long kMaxSteps = 1'000'000;
+  for (long step = 0; step < kMaxSteps; ++step) {
+    const double w = g.height - 0.01 * double(step);
+    if (!(w > 0.1)) break;
     StemForces f = stemSectionForces(s, g, p, 1, w);
     const double d = g.effectiveDepth(w) * 1000.0;
     const double ar = requiredSteel(sa, f.moment * 1e6, d).as;
@@ -129,7 +134,6 @@ StemAnchorage searchAnchorage(TAntei& s, const StemGeometry& g, const StemPressu
       found2 = true;
     }
     if (found1 && found2) break;
-    w -= 0.01;
   }
   a.lo = std::max(a.l1 + 35.0 * diameter / 1000.0, a.l2);
   return a;

@@ -191,6 +191,10 @@ TEST(SectionDesign, RequiredSteelVisitsTheSameStepsAsTheFullScan) {
   RequiredSteel deep = requiredSteel(160, 1e8, 1e9);
   EXPECT_TRUE(std::isfinite(deep.as));
   EXPECT_GT(deep.x, 0);
+  // Beyond whole millimetres of double precision the scan cannot step; it
+  // must still end.
+  RequiredSteel beyond = requiredSteel(160, 1e30, 1e18);
+  EXPECT_TRUE(std::isfinite(beyond.as));
 }
 
 TEST(SectionDesign, ZeroNegativeAndDegenerateMoments) {
