@@ -15,8 +15,8 @@
 #include "app/text_export.h"
 #include "base/atomic_file.h"
 #include "base/shift_jis.h"
-#include "engine/calculation.h"
-#include "engine/session.h"
+#include "run/calculation.h"
+#include "run/session.h"
 
 namespace kovrel {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "engine/session.h"
+#include "run/session.h"
 
 namespace kovrel {
 

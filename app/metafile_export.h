@@ -7,8 +7,8 @@
 
 #include "app/confirm.h"
 #include "app/wall_choice.h"
-#include "engine/session.h"
 #include "results/results_window.h"
+#include "run/session.h"
 
 namespace kovrel {
 

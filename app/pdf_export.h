@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/session.h"
 #include "results/results_window.h"
+#include "run/session.h"
 
 namespace kovrel {
 

@@ -5,9 +5,9 @@
 
 #include <limits>
 #include "base/colour.h"
-#include "conditions/bearing_factor_tables.h"
-#include "conditions/earth_pressure_table.h"
 #include "conditions/soil_constants.h"
+#include "reference/bearing_factor_tables.h"
+#include "reference/earth_pressure_table.h"
 
 namespace kovrel {
 namespace {

@@ -3,7 +3,7 @@
 // window holds them once it is first shown, and no file name yet.
 
 #include "conditions/window_rules.h"
-#include "engine/session.h"
+#include "run/session.h"
 
 namespace kovrel {
 

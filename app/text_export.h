@@ -9,8 +9,8 @@
 #include "app/confirm.h"
 #include "app/wall_choice.h"
 #include "base/messages.h"
-#include "engine/session.h"
 #include "results/results_window.h"
+#include "run/session.h"
 
 namespace kovrel {
 

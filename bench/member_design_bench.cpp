@@ -4,8 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "engine/calculation.h"
-#include "engine/session.h"
+#include "run/calculation.h"
+#include "run/session.h"
 
 namespace {
 

@@ -11,7 +11,7 @@ constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 constexpr double kMetresPerMillimetre = 0.001;
 }  // namespace
 
-void loadDesignConditions(TAntei& s, const DesignConditions& dc, ResultsWindow& results) {
+void loadDesignConditions(TAntei& s, const DesignConditions& dc) {
   // 1. Wall type.
   s.wallType = dc.index("PageControl2");
 
@@ -113,11 +113,6 @@ void loadDesignConditions(TAntei& s, const DesignConditions& dc, ResultsWindow& 
 
   // 11. Wall dimensions, shear key, Ho and the outline points.
   buildWallOutline(s, dc);
-
-  // 12. Titles of the member figures.
-  if (s.wallType == 0) results.chart("Chart2").title = "図:つま先版地盤反力";
-  results.chart("Chart7").title = "図:かかと版地盤反力";
-  if (dc.index("RadioGroup2") == 1) results.chart("Chart8").title = "図:突起地盤反力";
 }
 
 }  // namespace kovrel

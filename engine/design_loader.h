@@ -5,12 +5,10 @@
 
 #include "conditions/design_conditions.h"
 #include "engine/calculation_state.h"
-#include "results/results_window.h"
 
 namespace kovrel {
 
 // Throws ConversionError at the first control text that is not a number.
-void loadDesignConditions(TAntei& state, const DesignConditions& conditions,
-                          ResultsWindow& results);
+void loadDesignConditions(TAntei& state, const DesignConditions& conditions);
 
 }  // namespace kovrel

@@ -1,12 +1,11 @@
 #pragma once
 // The heel slab as a cantilever fixed at the stem's rear face: bending at the
-// root, shear at the section H/2 behind it, and its report pages. Lever arms
-// in m measured from the stem rear face towards the heel end.
+// root and shear at the section H/2 behind it. Lever arms in m measured from
+// the stem rear face towards the heel end.
 
 #include "engine/bar_selection.h"
 #include "engine/calculation_state.h"
 #include "engine/section_design.h"
-#include "results/results_window.h"
 
 namespace kovrel {
 
@@ -35,9 +34,5 @@ struct HeelDesign {
 
 HeelDesign designHeelSlab(TAntei& state, double stemMoment, bool buoyancy,
                           const BarSetting& setting);
-
-// ListBox11, StringGrid14, StringGrid9, ListBox16, StringGrid11 and Chart7.
-void writeHeelReport(ResultsWindow& results, TAntei& state, const HeelDesign& design,
-                     bool colourOutput);
 
 }  // namespace kovrel

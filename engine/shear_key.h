@@ -1,12 +1,10 @@
 #pragma once
 // The shear key as a cantilever 1 m wide hanging from the base underside,
-// loaded by the horizontal force Ht it takes from the sliding check, and its
-// report page.
+// loaded by the horizontal force Ht it takes from the sliding check.
 
 #include "engine/bar_selection.h"
 #include "engine/calculation_state.h"
 #include "engine/section_design.h"
-#include "results/results_window.h"
 
 namespace kovrel {
 
@@ -26,9 +24,5 @@ struct KeyDesign {
 // With a key, the design; without one, zeros (dk = -cover) and the section
 // stresses the heel slab left in the state.
 KeyDesign designShearKey(TAntei& state, bool present, const BarSetting& setting);
-
-// ListBox13, ListBox17, Chart8, and StringGrid7 when a key is present.
-void writeKeyReport(ResultsWindow& results, TAntei& state, const KeyDesign& design,
-                    bool colourOutput);
 
 }  // namespace kovrel

@@ -1,13 +1,12 @@
 #pragma once
 // The toe slab as a cantilever fixed at the stem's front face: bending at the
-// root, shear at the section H/2 in front of it, and its report pages.
+// root and shear at the section H/2 in front of it.
 // Forces in kN per metre, moments in kN·m, lever arms in m measured from the
 // stem front face towards the toe end.
 
 #include "engine/bar_selection.h"
 #include "engine/calculation_state.h"
 #include "engine/section_design.h"
-#include "results/results_window.h"
 
 namespace kovrel {
 
@@ -29,11 +28,6 @@ struct ToeDesign {
 };
 
 ToeDesign designToeSlab(TAntei& state, double stemMoment, bool buoyancy, const BarSetting& setting);
-
-// ListBox9, StringGrid8, StringGrid13 (inverted-T wall only), StringGrid3,
-// ListBox15 and Chart2.
-void writeToeReport(ResultsWindow& results, TAntei& state, const ToeDesign& design,
-                    bool colourOutput);
 
 // The shear span's Cdc when the span has no value (no vertical load, no key
 // force): taken as no increase.

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/calculation.h"
+#include "run/calculation.h"
 
 namespace kovrel {
 namespace {

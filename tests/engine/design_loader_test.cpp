@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "report/member_figure_titles.h"
+
 namespace kovrel {
 namespace {
 
@@ -17,7 +19,8 @@ struct Loaded {
   TAntei s;
   void load() {
     s = TAntei{};
-    loadDesignConditions(s, dc, results);
+    loadDesignConditions(s, dc);
+    titleMemberFigures(results, s, dc);
   }
 };
 

@@ -8,9 +8,9 @@
 #include <cmath>
 #include <string>
 
-#include "engine/heel_slab.h"
-#include "engine/shear_key.h"
-#include "engine/toe_slab.h"
+#include "report/heel_slab_report.h"
+#include "report/shear_key_report.h"
+#include "report/toe_slab_report.h"
 #include "results/number_picture.h"
 #include "results/results_window.h"
 #include "results/results_window_setup.h"

@@ -8,8 +8,8 @@
 
 #include "conditions/design_conditions.h"
 #include "engine/design_loader.h"
-#include "engine/stem_report.h"
 #include "engine/stem_wall.h"
+#include "report/stem_report.h"
 #include "results/number_picture.h"
 #include "results/results_window.h"
 
@@ -23,7 +23,7 @@ struct StemFixture {
   StemDesign design;
 
   void run() {
-    loadDesignConditions(state, dc, results);
+    loadDesignConditions(state, dc);
     StemPressure p{wedgeSettingsFrom(dc), dc.index("RadioGroup7"), 0, 0};
     design = designStem(state, p, BarSetting{});
     checkStemSections(state, design);
@@ -162,7 +162,7 @@ TEST(StemWall, BarsGivenHeavyEnoughEndBothLengthsAtTheFixedEnd) {
   // L1 = L2 = 0 and Lo is the anchorage length 35φ alone.
   StemFixture f;
   f.state = TAntei{};
-  loadDesignConditions(f.state, f.dc, f.results);
+  loadDesignConditions(f.state, f.dc);
   StemPressure p{wedgeSettingsFrom(f.dc), 1, 0, 0};
   StemDesign r = designStem(f.state, p, BarSetting{3, 1, 13});
   EXPECT_EQ(r.bars.diameter, 51);

@@ -12,15 +12,13 @@
 #include "conditions/design_conditions.h"
 #include "engine/calculation_state.h"
 #include "engine/design_loader.h"
-#include "results/results_window.h"
 
 namespace kovrel::test {
 
 // The state of the design conditions `dc` right after loading.
 inline TAntei loadedState(const DesignConditions& dc) {
   TAntei s;
-  ResultsWindow results;
-  loadDesignConditions(s, dc, results);
+  loadDesignConditions(s, dc);
   return s;
 }
 

@@ -1,0 +1,90 @@
+#include "run/calculation.h"
+
+#include <memory>
+
+#include "engine/input_checks.h"
+#include "results/report_writer.h"
+#include "results/results_window_setup.h"
+#include "run/member_design.h"
+#include "run/stability_pipeline.h"
+
+namespace kovrel {
+namespace {
+
+void addConversionError(Session& session, const ConversionError& e) {
+  std::string line = e.control();
+  if (!e.label().empty()) line += "「" + e.label() + "」";
+  line += "の \"" + e.text() + "\" は数値ではありません。";
+  session.messages.push_back({MessageKind::Error, {line}});
+}
+
+// Without a ground reaction the member pages would show an earlier run's
+// results: clear them explicitly, the anchorage notes (ListBox22) included.
+void clearMemberPages(ResultsWindow& r) {
+  const char* targets[] = {"ListBox8",  "ListBox19", "ListBox14", "Chart10",  "ListBox18",
+                           "ListBox22", "Chart6",    "Chart9",    "ListBox9", "ListBox15",
+                           "Chart2",    "ListBox11", "ListBox16", "Chart7",   "ListBox13",
+                           "ListBox17", "Chart8"};
+  for (const char* name : targets) {
+    std::string_view n(name);
+    if (n.rfind("Chart", 0) == 0) {
+      clearChart(r.chart(n));
+    } else {
+      r.listBox(n).lines.clear();
+    }
+  }
+}
+
+}  // namespace
+
+void showResultsWindow(Session& session) {
+  if (session.results.visible) return;
+  session.results.visible = true;
+  setUpResultsWindow(session.results, session.conditions.checked("CheckBox2"));
+}
+
+RunStatus runCalculation(Session& session) {
+  ResultsWindow& results = session.results;
+  try {
+    // 1. Input checks; a blocking finding ends the command before anything changes.
+    if (checkDesignConditions(session.conditions, session.messages)) return RunStatus::Blocked;
+
+    // 2. Results window on its first load page.
+    showResultsWindow(session);
+    results.pageControl("PageControl1").active = "TabSheet1";
+
+    // 3. Every result grid back to "---".
+    for (const char* name : {"StringGrid10", "StringGrid6", "StringGrid1", "StringGrid4",
+                             "StringGrid8", "StringGrid13", "StringGrid3", "StringGrid9",
+                             "StringGrid14", "StringGrid11", "StringGrid7"}) {
+      clearGrid(results.grid(name));
+    }
+
+    // 4. A fresh state, every field zero.
+    auto state = std::make_unique<TAntei>();
+
+    // 5. Stability pipeline, and the snapshot the command line reports.
+    session.stabilitySnapshot.reset();
+    runStabilityPipeline(*state, session);
+    session.stabilitySnapshot = std::make_unique<TAntei>(*state);
+
+    // 6. Member-design gate: with the resultant at or beyond B/3 there is no
+    //    ground reaction to design the members for.
+    session.memberJudgements.clear();
+    if (state->bearingState == 3) {
+      clearMemberPages(results);
+    } else {
+      designMembers(*state, session);
+    }
+
+    // 7-8. The state goes with this scope; the run ends on the first load page.
+    results.pageControl("PageControl1").active = "TabSheet3";
+    results.pageControl("PageControl1").active = "TabSheet1";
+    return RunStatus::Finished;
+  } catch (const ConversionError& e) {
+    addConversionError(session, e);
+    return RunStatus::ConversionFailed;
+  }
+}
+
+}  // namespace kovrel
