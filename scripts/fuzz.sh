@@ -10,7 +10,7 @@ jobs="${KOVREL_JOBS:-2}"
 
 cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DKOVREL_FUZZ=ON -DKOVREL_TESTS=OFF -DKOVREL_SANITIZE=ON >/dev/null
+  -DKOVREL_FUZZ=ON -DKOVREL_TESTS=OFF -DBUILD_GUI=OFF -DKOVREL_SANITIZE=ON >/dev/null
 cmake --build build/fuzz -j"$jobs" --target dat_loader_fuzz
 
 # Seed the corpus with a real file: the start-up conditions as saved.

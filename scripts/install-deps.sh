@@ -11,6 +11,9 @@ packages=(
   fonts-urw-base35                  # the fonts wmf2svg loads; without them it fails on any text
   fonts-ipafont-gothic fonts-ipafont-mincho   # Japanese fonts for rendering checks
   locales                           # a decimal-comma locale for the locale test run
+  qt6-base-dev qt6-svg-dev libgl-dev   # the desktop program: Qt 6 Widgets, PrintSupport, SVG icons
+  xvfb xauth                        # the desktop program under a virtual display (smoke test, screenshots)
+  fonts-noto-cjk                    # Japanese fonts the window maps its Windows fonts to
 )
 
 missing=()
