@@ -15,6 +15,8 @@ void writeChartJson(JsonWriter& j, const Chart& chart) {
   j.number(chart.left.minimum);
   j.number(chart.left.maximum);
   j.endArray();
+  j.key("leftInverted");
+  j.boolean(chart.left.inverted);
   j.key("bottom");
   j.beginArray();
   j.number(chart.bottom.minimum);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/label_separation.h"
 #include "base/shift_jis.h"
 #include "results/number_picture.h"
 
@@ -13,10 +14,12 @@ namespace kovrel {
 namespace {
 
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
-constexpr double kPadding = 6;      // frame to plot area, px
-constexpr double kTickLength = 4;   // px outside the plot frame
-constexpr double kTickGap = 3;      // tick to its label, px
-constexpr double kLabelOffset = 3;  // point to its label, px
+constexpr double kPadding = 6;        // frame to plot area, px
+constexpr double kTickLength = 4;     // px outside the plot frame
+constexpr double kTickGap = 3;        // tick to its label, px
+constexpr double kLabelOffset = 3;    // point to its label, px
+constexpr double kLeaderWidth = 0.5;  // px, thinner than any series line
+constexpr double kAscent = 0.85;      // of the em above the baseline
 constexpr double kTitlePx = 10 * kPixelsPerPoint;
 constexpr double kTickPx = 8 * kPixelsPerPoint;
 constexpr Colour kFrameColour = rgb(128, 128, 128);
@@ -32,8 +35,15 @@ struct Range {
   double span() const { return max - min; }
 };
 
-double textWidth(std::string_view text, double sizePx) {
-  return shiftJisWidth(text) * 0.5 * sizePx;
+// The box a one-line text takes about its anchor: the estimated width, one
+// em high with the baseline at 85 % of it.
+LabelBox textBox(CanvasPoint anchor, std::string_view text, const TextStyle& style) {
+  const double w = estimatedTextWidth(text, style.sizePx);
+  const double left = style.align == TextAlign::Centre  ? anchor.x - w / 2
+                      : style.align == TextAlign::Right ? anchor.x - w
+                                                        : anchor.x;
+  return {left, anchor.y - kAscent * style.sizePx, left + w,
+          anchor.y + (1 - kAscent) * style.sizePx};
 }
 
 bool isBlank(std::string_view text) {
@@ -97,11 +107,13 @@ class Renderer {
   Renderer(const Chart& chart, ChartCanvas& canvas) : chart_(chart), canvas_(canvas) {}
 
   void run() {
-    width_ = std::clamp(chart_.width, 16, 16000);
-    height_ = std::clamp(chart_.height, 16, 16000);
+    const PictureSize size = pictureSize(chart_);
+    width_ = size.width;
+    height_ = size.height;
     x_ = axisRange(chart_.bottom, chart_, true);
     y_ = axisRange(chart_.left, chart_, false);
     canvas_.begin(width_, height_);
+    labels_.begin({0, 0, double(width_), double(height_)});
     layOut();
     drawTitle();
     if (drawAxes_) drawAxes();
@@ -123,7 +135,7 @@ class Renderer {
       yPicture_ = tickPicture(yStep_);
       double widest = 0;
       forEachTick(y_, yStep_, [&](double v) {
-        widest = std::max(widest, textWidth(formatNumber(yPicture_, v), kTickPx));
+        widest = std::max(widest, estimatedTextWidth(formatNumber(yPicture_, v), kTickPx));
       });
       plot.left += widest + kTickLength + kTickGap;
       plot.bottom -= kTickPx + kTickLength + kTickGap;
@@ -146,8 +158,16 @@ class Renderer {
   }
 
   CanvasPoint toCanvas(double x, double y) const {
+    const double up = (y - y_.min) / y_.span() * plot_.height();
     return {plot_.left + (x - x_.min) / x_.span() * plot_.width(),
-            plot_.bottom - (y - y_.min) / y_.span() * plot_.height()};
+            chart_.left.inverted ? plot_.top + up : plot_.bottom - up};
+  }
+
+  // A text that is not a point label: drawn where its rule puts it, and kept
+  // clear by any label that has to move.
+  void fixedText(CanvasPoint anchor, std::string_view text, const TextStyle& style) {
+    canvas_.text(anchor, text, style);
+    labels_.addObstacle(textBox(anchor, text, style));
   }
 
   // A clipped end lies on the axis box in exact arithmetic; rounding can put
@@ -160,7 +180,7 @@ class Renderer {
   void drawTitle() {
     if (chart_.title.empty()) return;
     TextStyle style{kTitlePx, chart_.titleColour, TextAlign::Centre, true};
-    canvas_.text({width_ / 2.0, kPadding + kTitlePx * 0.85}, chart_.title, style);
+    fixedText({width_ / 2.0, kPadding + kTitlePx * kAscent}, chart_.title, style);
   }
 
   void drawAxes() {
@@ -175,26 +195,26 @@ class Renderer {
       double px = toCanvas(v, y_.min).x;
       const CanvasPoint line[] = {{px, plot_.bottom}, {px, plot_.bottom + kTickLength}};
       canvas_.polyline(line, kFrameColour, 1);
-      canvas_.text({px, plot_.bottom + kTickLength + kTickGap + kTickPx * 0.85},
-                   formatNumber(xPicture_, v), tick);
+      fixedText({px, plot_.bottom + kTickLength + kTickGap + kTickPx * kAscent},
+                formatNumber(xPicture_, v), tick);
     });
     tick.align = TextAlign::Right;
     forEachTick(y_, yStep_, [&](double v) {
       double py = toCanvas(x_.min, v).y;
       const CanvasPoint line[] = {{plot_.left - kTickLength, py}, {plot_.left, py}};
       canvas_.polyline(line, kFrameColour, 1);
-      canvas_.text({plot_.left - kTickLength - kTickGap, py + kTickPx * 0.35},
-                   formatNumber(yPicture_, v), tick);
+      fixedText({plot_.left - kTickLength - kTickGap, py + kTickPx * 0.35},
+                formatNumber(yPicture_, v), tick);
     });
     if (!chart_.left.title.empty()) {
       TextStyle t{kTickPx, clBlack, TextAlign::Left, false};
-      canvas_.text({plot_.left, plot_.top - 4}, chart_.left.title, t);
+      fixedText({plot_.left, plot_.top - 4}, chart_.left.title, t);
     }
     if (!chart_.bottom.title.empty()) {
       TextStyle t{kTickPx, clBlack, TextAlign::Centre, false};
-      canvas_.text({(plot_.left + plot_.right) / 2,
-                    plot_.bottom + kTickLength + kTickGap + kTickPx * 1.85 + 4},
-                   chart_.bottom.title, t);
+      fixedText({(plot_.left + plot_.right) / 2,
+                 plot_.bottom + kTickLength + kTickGap + kTickPx * 1.85 + 4},
+                chart_.bottom.title, t);
     }
   }
 
@@ -284,8 +304,8 @@ class Renderer {
       // putting the text below the point; none set means 3 px above.
       const double gap = s.markOffset == 0 ? kLabelOffset : std::abs(s.markOffset);
       const bool below = s.markOffset < 0;
-      CanvasPoint anchor{at.x + kLabelOffset, below ? at.y + gap + sizePx * 0.85 : at.y - gap};
-      double w = textWidth(p.label, sizePx);
+      CanvasPoint anchor{at.x + kLabelOffset, below ? at.y + gap + sizePx * kAscent : at.y - gap};
+      double w = estimatedTextWidth(p.label, sizePx);
       if (onHorizontalRun(s, i)) {
         style.align = TextAlign::Centre;
         anchor.x = std::clamp(at.x, w / 2, std::max(w / 2, width_ - w / 2));
@@ -293,8 +313,18 @@ class Renderer {
         style.align = TextAlign::Right;
         anchor.x = at.x - kLabelOffset;
       }
-      if (anchor.y - sizePx * 0.85 < 0) anchor.y = at.y + gap + sizePx * 0.85;
+      if (anchor.y - sizePx * kAscent < 0) anchor.y = at.y + gap + sizePx * kAscent;
       if (anchor.y > height_) anchor.y = at.y - gap;
+      // A label that would print over one drawn before it moves to a free
+      // row, joined to its point by a leader.
+      const LabelBox box = textBox(anchor, p.label, style);
+      const LabelShift shift = labels_.place(box, p.label, at.x, at.y, anchor.y > at.y);
+      anchor.x += shift.dx;
+      anchor.y += shift.dy;
+      if (shift.leader) {
+        const CanvasPoint leader[] = {at, {shift.leaderX, shift.leaderY}};
+        canvas_.polyline(leader, s.labelColour, kLeaderWidth);
+      }
       canvas_.text(anchor, p.label, style);
     }
   }
@@ -308,12 +338,21 @@ class Renderer {
   double xStep_ = 1, yStep_ = 1;
   std::string xPicture_, yPicture_;
   std::vector<CanvasPoint> run_;  // the polyline being collected, reused
+  LabelSeparator labels_;
 };
 
 }  // namespace
 
 void renderChart(const Chart& chart, ChartCanvas& canvas) {
   Renderer(chart, canvas).run();
+}
+
+double estimatedTextWidth(std::string_view utf8, double sizePx) {
+  return shiftJisWidth(utf8) * 0.5 * sizePx;
+}
+
+PictureSize pictureSize(const Chart& chart) {
+  return {std::clamp(chart.width, 16, 16000), std::clamp(chart.height, 16, 16000)};
 }
 
 }  // namespace kovrel

@@ -18,6 +18,8 @@
 // Axis ranges. The chart's minimum and maximum when both are finite and
 //   differ (reversed ones are swapped); otherwise the extent of the finite
 //   points (grown by 0.5 either side when flat), or 0 .. 1 for an empty chart.
+//   An inverted left axis has its minimum at the top of the plot, values
+//   growing downwards (a depth); ticks and points follow it.
 // Ticks. Steps of 1, 2 or 5 x 10^k, about one per 50 px along x and 40 px
 //   along y; labels 8 pt, black, through the number pictures with as many
 //   decimals as the step needs. The plot frame is drawn as a grey box.
@@ -35,7 +37,14 @@
 //   at the top or bottom. A point between two neighbours at its own height
 //   (the length of a dimension chain) has its label centred over it, kept
 //   inside the frame. Text widths are estimated as half the font size per
-//   Shift-JIS byte, which is close for the report's fonts.
+//   Shift-JIS byte, which is close for the report's fonts; a text's box is
+//   that width by one em, the baseline 85 % down.
+// Crowded labels. A label whose box would meet the box of a label drawn
+//   before it moves to the nearest free row above or below, inside the frame
+//   and clear of the title, tick labels and axis titles, and a leader line
+//   (0.5 px, label colour) joins it to its point when it has left its point's
+//   side; labels that meet none stay where the rules above put them
+//   (app/label_separation.h).
 // Not drawn: series titles (no legend; the figures name things by their
 //   labels) and point marks (the results model does not say which series
 //   show them).
@@ -46,5 +55,16 @@
 namespace kovrel {
 
 void renderChart(const Chart& chart, ChartCanvas& canvas);
+
+// The picture's frame in design pixels, as renderChart passes it to begin().
+struct PictureSize {
+  int width = 0, height = 0;
+};
+PictureSize pictureSize(const Chart& chart);
+
+// The width the renderer lays a one-line text out with, in design pixels:
+// half the size per Shift-JIS byte. A canvas whose font runs wider fits the
+// text into it.
+double estimatedTextWidth(std::string_view utf8, double sizePx);
 
 }  // namespace kovrel

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/label_separation.h"
+
 namespace kovrel {
 namespace {
 
@@ -13,6 +15,10 @@ constexpr double kFrameBottom = 28;
 // The lowest baseline of a list line: just clear of the frame's bottom edge.
 constexpr double kLowestBaseline = kFrameBottom + 4;
 constexpr double kSmallestListSize = 3;
+// A chart label's box runs from its baseline up to this share of the font
+// size: the ink of the numbers and units the labels hold, which have no
+// descenders. Labels raised by 8 over ones at 1 above their points stay clear.
+constexpr double kLabelInkHeight = 0.75;
 
 double pageX(double left) {
   return kFrameLeft + left;
@@ -140,8 +146,9 @@ void PdfReportPages::chartBlock(int mode, const Chart& chart, double left, doubl
   const double sx = mappable ? width / xSpan : 0;
   const double sy = mappable ? height / ySpan : 0;
   auto mapX = [&](double x) { return (x - chart.bottom.minimum) * sx + l; };
+  const bool down = mode == 1 || chart.left.inverted;
   auto mapY = [&](double y) {
-    return mode == 1 ? t - (y - chart.left.minimum) * sy : (y - chart.left.minimum) * sy + b;
+    return down ? t - (y - chart.left.minimum) * sy : (y - chart.left.minimum) * sy + b;
   };
 
   c.fontSize = 8;
@@ -154,6 +161,12 @@ void PdfReportPages::chartBlock(int mode, const Chart& chart, double left, doubl
   c.strokeColor = clBlack;
   c.Rectangle(true, l, t, r, b);
   c.lineWidth = 0.2;
+  // Labels that would still print over one another move apart; the separator
+  // works with y downwards, so page heights enter negated. Moved labels stay
+  // inside the clipped frame.
+  LabelSeparator labels;
+  labels.begin({l, -t, r, -b});
+  const double inkHeight = kLabelInkHeight * c.fontSize;
   if (mappable) {
     for (const Series& s : chart.series) {
       if (s.points.size() < 2) continue;
@@ -188,7 +201,11 @@ void PdfReportPages::chartBlock(int mode, const Chart& chart, double left, doubl
             raised = true;
           }
         }
-        c.TextOut(x - labelW / 2, y + dy, q.label);
+        const double baseline = y + dy;
+        const LabelBox box{x - labelW / 2, -(baseline + inkHeight), x + labelW / 2, -baseline};
+        const LabelShift shift = labels.place(box, q.label, x, -y, false);
+        if (shift.leader) c.DrawLine(x, y, shift.leaderX, -shift.leaderY);
+        c.TextOut(x - labelW / 2 + shift.dx, baseline - shift.dy, q.label);
         previousRaised = raised;
       }
     }

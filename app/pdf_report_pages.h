@@ -33,7 +33,9 @@ class PdfReportPages {
   void listBlock(double left, double top, const ListBox& box, double size);
   void tableBlock(double left, double top, std::string_view title, const StringGrid& grid,
                   double size);
-  // mode 0: the y axis points up; 1: it points down.
+  // mode 0: the y axis points up; 1, or a chart whose left axis is inverted:
+  // it points down. Labels that would print over one another are moved apart
+  // (app/label_separation.h).
   void chartBlock(int mode, const Chart& chart, double left, double top, double width,
                   double height);
 

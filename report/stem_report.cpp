@@ -338,8 +338,9 @@ void drawAnchorageFigures(ResultsWindow& results, TAntei& s, const StemDesign& r
   Chart& l2 = results.chart("Chart9");
   clearChart(l1);
   clearChart(l2);
-  l1.left = {-0.5, depthMax, "高さ(m)"};
-  l2.left = {-0.5, depthMax, "高さ(m)"};
+  // Depth below the wall top grows downwards, so the wall stands upright.
+  l1.left = {-0.5, depthMax, "高さ(m)", true};
+  l2.left = {-0.5, depthMax, "高さ(m)", true};
   l1.bottom = {-0.5 - s.outlineX[5], 1.1 * r.bars.requiredAs / 100, "×10 必要鉄筋量(mm2)"};
   l2.bottom = {-0.5 - s.outlineX[5], 1.1 * 2 * sa / 10, "×10　引張応力度(N/mm2)"};
   Series& wall1 = l1.seriesNamed("Series15");

@@ -155,6 +155,9 @@ ResultsWindow::ResultsWindow() {
       c.series.push_back(std::move(s));
     }
   }
+  // The anchorage figures measure depth below the wall top, downwards.
+  charts_["Chart6"].left.inverted = true;
+  charts_["Chart9"].left.inverted = true;
 
   const std::pair<const char*, const char*> groupBoxes[] = {
       {"GroupBox1", "３．荷重一覧"},

@@ -65,6 +65,9 @@ struct Axis {
   double minimum = 0;
   double maximum = 0;
   std::string title;
+  // The values grow downwards (a depth below the wall top); only the left
+  // axis of a chart is ever inverted.
+  bool inverted = false;
 };
 
 struct Chart {

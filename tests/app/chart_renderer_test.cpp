@@ -6,15 +6,20 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <iterator>
 #include <random>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "app/svg_canvas.h"
 #include "app/wmf_canvas.h"
+#include "base/shift_jis.h"
 #include "full_results.h"
+#include "run/calculation.h"
+#include "run/session.h"
 
 namespace kovrel {
 namespace {
@@ -91,6 +96,35 @@ void expectInsideFrame(const RecordingCanvas& canvas) {
     ASSERT_TRUE(std::isfinite(t.at.x) && std::isfinite(t.at.y)) << t.text;
     ASSERT_TRUE(std::isfinite(t.style.sizePx) && t.style.sizePx > 0) << t.text;
   }
+}
+
+// A number as the pictures write it, whatever the C locale says.
+double number(const std::string& text) {
+  double v = NAN;
+  std::from_chars(text.data(), text.data() + text.size(), v);
+  return v;
+}
+
+// A text's box as the renderer lays it out: the estimated width by one em,
+// the baseline 85 % down.
+struct Box {
+  double left, top, right, bottom;
+};
+Box boxOf(CanvasPoint at, const std::string& text, const TextStyle& style) {
+  const double w = shiftJisWidth(text) * 0.5 * style.sizePx;
+  const double left = style.align == TextAlign::Centre  ? at.x - w / 2
+                      : style.align == TextAlign::Right ? at.x - w
+                                                        : at.x;
+  return {left, at.y - 0.85 * style.sizePx, left + w, at.y + 0.15 * style.sizePx};
+}
+bool overlap(const Box& a, const Box& b) {
+  constexpr double kTolerance = 1e-6;
+  return std::min(a.right, b.right) - std::max(a.left, b.left) > kTolerance &&
+         std::min(a.bottom, b.bottom) - std::max(a.top, b.top) > kTolerance;
+}
+std::string describe(const std::string& text, const Box& b) {
+  return "\"" + text + "\" [" + std::to_string(b.left) + ", " + std::to_string(b.top) + " .. " +
+         std::to_string(b.right) + ", " + std::to_string(b.bottom) + "]";
 }
 
 TEST(ChartRenderer, AxisCornersMapToThePlotBoxAndTheLineIsScaledLinearly) {
@@ -269,6 +303,147 @@ TEST(ChartRenderer, DimensionLengthIsCentredAboveItsLine) {
   EXPECT_DOUBLE_EQ(along->at.x, line.points[1].x);
   EXPECT_DOUBLE_EQ(along->at.y, line.points[1].y - 3);
   EXPECT_EQ(up->style.align, TextAlign::Left);
+}
+
+// A depth axis: the chart's minimum at the top of the plot, a deeper point
+// lower down, ticks numbered downwards; the same chart upright is its mirror.
+TEST(ChartRenderer, InvertedAxisGrowsDownwards) {
+  Chart c = twoSeriesChart();
+  c.left = {-0.5, 8.5, "高さ(m)", true};
+  testing::addPoint(c.series[0], 0, -0.5);
+  testing::addPoint(c.series[0], 5, 1);
+  testing::addPoint(c.series[0], 10, 6);
+  testing::addPoint(c.series[0], 20, 8.5);
+  RecordingCanvas inverted;
+  renderChart(c, inverted);
+  c.left.inverted = false;
+  RecordingCanvas upright;
+  renderChart(c, upright);
+  const Line& frame = inverted.lines.front();
+  const double top = frame.points[0].y, bottom = frame.points[2].y;
+  const Line line = inverted.seriesLines().at(0);
+  ASSERT_EQ(line.points.size(), 4u);
+  EXPECT_DOUBLE_EQ(line.points[0].y, top) << "depth -0.5 at the top";
+  EXPECT_DOUBLE_EQ(line.points[3].y, bottom) << "depth 8.5 at the bottom";
+  EXPECT_LT(line.points[1].y, line.points[2].y) << "depth 6 below depth 1";
+  const Line mirror = upright.seriesLines().at(0);
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_NEAR(line.points[i].y, top + bottom - mirror.points[i].y, 1e-9) << "point " << i;
+    EXPECT_DOUBLE_EQ(line.points[i].x, mirror.points[i].x) << "point " << i;
+  }
+  // The left ticks are the right-aligned texts.
+  double zeroY = NAN, eightY = NAN;
+  for (const Text& t : inverted.texts) {
+    if (t.style.align != TextAlign::Right) continue;
+    if (t.text == "0") zeroY = t.at.y;
+    if (t.text == "8") eightY = t.at.y;
+  }
+  EXPECT_LT(zeroY, eightY) << "tick 0 above tick 8";
+  EXPECT_GT(inverted.find("高さ(m)")->at.y, 0);
+}
+
+// Labels that meet: the first keeps its place; each later one moves to a free
+// row (above first, below where the frame's top is near), inside the frame,
+// joined to its point by a thin leader in its colour; no two boxes meet. The
+// same text twice at one place is one readable label and stays.
+TEST(ChartRenderer, CrowdedLabelsMoveToFreeRowsWithLeaders) {
+  struct Case {
+    const char* what;
+    double y;  // of the crowded point, in chart units (0 .. 10)
+    std::vector<std::string> labels;
+    int moved;
+  } cases[] = {
+      {"three at one point", 5, {"L1=1.690m", "As/2=1,588mm2", "3,170mm2"}, 2},
+      {"near the top", 9.9, {"142", "400", "258"}, 2},
+      {"a duplicate", 5, {"0", "0", "6"}, 1},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.what);
+    Chart c = twoSeriesChart();
+    Series& s = c.series[1];
+    s.labelColour = clPurple;
+    testing::addPoint(s, 2, 1);
+    for (const std::string& label : k.labels) testing::addPoint(s, 10, k.y, label);
+    RecordingCanvas canvas;
+    renderChart(c, canvas);
+    const CanvasPoint point = canvas.seriesLines().at(0).points.back();
+    std::vector<const Text*> labels;
+    for (const Text& t : canvas.texts) {
+      if (t.style.colour == clPurple) labels.push_back(&t);
+    }
+    ASSERT_EQ(labels.size(), k.labels.size());
+    const CanvasPoint ruled = labels[0]->at;
+    EXPECT_DOUBLE_EQ(ruled.x, point.x + 3) << "the first label keeps its place";
+    std::vector<Box> boxes;
+    int moved = 0;
+    for (const Text* t : labels) {
+      const Box b = boxOf(t->at, t->text, t->style);
+      EXPECT_TRUE(b.left >= 0 && b.right <= 400 && b.top >= 0 && b.bottom <= 300)
+          << describe(t->text, b);
+      for (size_t i = 0; i < boxes.size(); ++i) {
+        const bool sameText = labels[i]->text == t->text;
+        EXPECT_TRUE(!overlap(b, boxes[i]) || sameText)
+            << describe(t->text, b) << " meets " << describe(labels[i]->text, boxes[i]);
+      }
+      boxes.push_back(b);
+      if (t->at.x == ruled.x && t->at.y == ruled.y) continue;
+      ++moved;
+      // A label moved off its point's side has a thin leader in its colour
+      // from the point to its box.
+      const double nearX = std::clamp(point.x, b.left, b.right);
+      const double nearY = std::clamp(point.y, b.top, b.bottom);
+      if (std::hypot(nearX - point.x, nearY - point.y) <= 0.5 * t->style.sizePx) continue;
+      const bool led = std::any_of(canvas.lines.begin(), canvas.lines.end(), [&](const Line& l) {
+        return l.colour == clPurple && l.points.size() == 2 && l.points[0].x == point.x &&
+               l.points[0].y == point.y && l.points[1].x >= b.left - 1e-9 &&
+               l.points[1].x <= b.right + 1e-9 && l.points[1].y >= b.top - 1e-9 &&
+               l.points[1].y <= b.bottom + 1e-9;
+      });
+      EXPECT_TRUE(led) << "no leader to " << describe(t->text, b);
+    }
+    EXPECT_EQ(moved, k.moved);
+    if (k.y > 9) {
+      EXPECT_GT(labels[1]->at.y, point.y) << "no room above: moved below";
+    }
+  }
+}
+
+// The figures of the default wall, as their SVG files show them: no text box
+// meets another (titles, ticks and labels alike). Before labels were moved
+// apart the stem-top widths 142, 400 and 258 of the outline figure ran into
+// one another.
+TEST(ChartRenderer, DefaultWallFiguresHaveNoOverlappingTexts) {
+  Session session;
+  ASSERT_EQ(runCalculation(session), RunStatus::Finished);
+  const std::regex text(
+      R"re(<text x="([-0-9.]+)" y="([-0-9.]+)" font-size="([0-9.]+)" fill="[^"]*"( text-anchor="(middle|end)")?[^>]*>([^<]*)</text>)re");
+  for (const auto& [name, chart] : session.results.charts()) {
+    SCOPED_TRACE(name);
+    const std::string svg = chartAsSvg(chart);
+    std::vector<std::pair<std::string, Box>> boxes;
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), text); it != std::sregex_iterator();
+         ++it) {
+      const std::smatch& m = *it;
+      TextStyle style{number(m[3]), clBlack, TextAlign::Left, false};
+      if (m[5] == "middle") style.align = TextAlign::Centre;
+      if (m[5] == "end") style.align = TextAlign::Right;
+      const std::string t = m[6];
+      const Box b = boxOf({number(m[1]), number(m[2])}, t, style);
+      for (const auto& [other, ob] : boxes) {
+        EXPECT_TRUE(!overlap(b, ob) || other == t)
+            << describe(t, b) << " meets " << describe(other, ob);
+      }
+      boxes.emplace_back(t, b);
+    }
+    EXPECT_GT(boxes.size(), 3u);
+    if (name == "Chart3") {
+      for (const char* width : {"142", "400", "258"}) {
+        EXPECT_TRUE(std::any_of(boxes.begin(), boxes.end(), [&](auto& b) {
+          return b.first == width;
+        })) << width;
+      }
+    }
+  }
 }
 
 TEST(ChartRenderer, OddChartsStillGiveAFinitePicture) {

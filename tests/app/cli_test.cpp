@@ -27,6 +27,11 @@ TEST(Cli, DefaultsAsJson) {
   EXPECT_NE(r.out.find("\"Edit15\":\"20\""), std::string::npos);
   EXPECT_NE(r.out.find("\"CheckBox1\":true"), std::string::npos);
   EXPECT_NE(r.out.find("\"slidingFsRequired\":1.5"), std::string::npos);
+  // The anchorage figures' depth axis grows downwards; other figures' do not.
+  EXPECT_NE(r.out.find("\"Chart6\":{\"title\":\"L1(高さ～必要鉄筋量)\",\"leftTitle\":\"高さ(m)\","
+                       "\"left\":[-0.5,8.5],\"leftInverted\":true,"),
+            std::string::npos);
+  EXPECT_NE(r.out.find("\"leftInverted\":false"), std::string::npos);
 }
 
 TEST(Cli, WarningGoesIntoMessagesAndTheRunGoesOn) {

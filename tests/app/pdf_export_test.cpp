@@ -225,32 +225,92 @@ TEST(PdfChartBlock, LabelsOnShortSegmentsAlternateRaisedAndNormal) {
   Chart chart;
   chart.left = {0, 100, ""};
   chart.bottom = {0, 100, ""};
-  // One point unit per point: segments of 5 under labels 23 points wide.
+  // One point unit per point, labels 23 points wide; the points are spread so
+  // that the raised and normal labels clear one another and none moves.
   Series s = makeSeries("Series1", clBlue, {});
-  for (int i = 0; i < 5; ++i) s.points.push_back({5.0 * i, 50, "123456", {}});
-  s.points.push_back({20, 60, "123456", {}});  // vertical: never raised
-  s.points.push_back({60, 60, "123456", {}});  // long: never raised
-  s.points.push_back({62, 60, "", {}});        // no label: nothing drawn
+  s.points = {{0, 50, "123456", {}},   // first: +2
+              {40, 50, " ", {}},       // blank: drawn as nothing
+              {45, 50, "123456", {}},  // short: raised
+              {50, 50, "123456", {}},  // short, after a raised one: normal
+              {50, 70, "123456", {}},  // vertical: never raised
+              {90, 70, "123456", {}},  // long: never raised
+              {92, 70, "", {}}};       // no label: nothing drawn
   chart.series.push_back(s);
   std::vector<double> xs;
   const std::string data =
       drawn([&](PdfReportPages& p) { p.chartBlock(0, chart, 0, 100, 100, 100); });
   std::vector<double> ys = tdValues(data, &xs);
-  ASSERT_EQ(ys.size(), 3u + 7u);
-  // B = 817 - 100 - 100 = 617; a point at y = 50 is at 667, at 60 at 677.
-  const double expected[] = {667 + 2, 667 + 8, 667 + 1, 667 + 8, 667 + 1, 677 + 1, 677 + 1};
+  ASSERT_EQ(ys.size(), 3u + 5u);
+  // B = 817 - 100 - 100 = 617; a point at y = 50 is at 667, at 70 at 687.
+  const double expected[] = {667 + 2, 667 + 8, 667 + 1, 687 + 1, 687 + 1};
+  const double pointX[] = {0, 45, 50, 50, 90};
   const double labelW = 6 * 479 * 8 / 1000.0;
-  for (size_t i = 0; i < 7; ++i) {
+  for (size_t i = 0; i < 5; ++i) {
     EXPECT_NEAR(ys[3 + i], expected[i], 0.011) << "label " << i;
-    const double px = 45 + (i < 5 ? 5.0 * i : i == 5 ? 20 : 60);
-    EXPECT_NEAR(xs[3 + i], px - labelW / 2, 0.011) << "label " << i;
+    EXPECT_NEAR(xs[3 + i], 45 + pointX[i] - labelW / 2, 0.011) << "label " << i;
   }
-  // Downward axis: y = 60 lies 60 points below T.
+  auto strokes = [](const std::string& d) {
+    size_t n = 0;
+    for (size_t at = 0; (at = d.find(" l\rS", at)) != std::string::npos; ++at) ++n;
+    return n;
+  };
+  Chart unlabelled = chart;
+  for (ChartPoint& p : unlabelled.series[0].points) p.label = "";
+  EXPECT_EQ(
+      strokes(data),
+      strokes(drawn([&](PdfReportPages& p) { p.chartBlock(0, unlabelled, 0, 100, 100, 100); })))
+      << "no leader line";
+  // Downward axis: y = 60 lies 60 points below T, by the mode or by the
+  // chart's own inverted axis.
   chart.series[0].points = {{0, 60, "", {}}, {10, 60, "", {}}};
   const std::string down =
       drawn([&](PdfReportPages& p) { p.chartBlock(1, chart, 0, 100, 100, 100); });
   EXPECT_NE(down.find("45 657 m\r0 J\r0 0 1 RG \r0.2 w\r55 657 l\rS\rn\r"), std::string::npos)
       << down;
+  chart.left.inverted = true;
+  EXPECT_EQ(drawn([&](PdfReportPages& p) { p.chartBlock(0, chart, 0, 100, 100, 100); }), down);
+}
+
+// Five labels on segments of 5 under labels 23 wide: the raised/normal rule
+// alone leaves every other label over its neighbour. The first two stay where
+// the rule puts them; the others move to free rows inside the frame, each
+// tied to its point by a leader, and no two labels' ink boxes meet.
+TEST(PdfChartBlock, LabelsTheRuleLeavesOverlappingMoveApartWithLeaders) {
+  Chart chart;
+  chart.left = {0, 100, ""};
+  chart.bottom = {0, 100, ""};
+  Series s = makeSeries("Series1", clBlue, {});
+  for (int i = 0; i < 5; ++i) s.points.push_back({20 + 5.0 * i, 50, "123456", {}});
+  chart.series.push_back(s);
+  std::vector<double> xs;
+  const std::string data =
+      drawn([&](PdfReportPages& p) { p.chartBlock(0, chart, 0, 100, 100, 100); });
+  std::vector<double> ys = tdValues(data, &xs);
+  ASSERT_EQ(ys.size(), 3u + 5u);
+  const double labelW = 6 * 479 * 8 / 1000.0, ink = 0.75 * 8;
+  EXPECT_NEAR(ys[3], 667 + 2, 0.011);
+  EXPECT_NEAR(ys[4], 667 + 8, 0.011);
+  int moved = 0;
+  for (size_t i = 0; i < 5; ++i) {
+    const double x = xs[3 + i], y = ys[3 + i];
+    EXPECT_NEAR(x, 65 + 5.0 * i - labelW / 2, 0.011) << "label " << i << " keeps its column";
+    EXPECT_TRUE(x >= 45 && x + labelW <= 145 && y >= 617 && y + ink <= 717)
+        << "label " << i << " at (" << x << ", " << y << ") leaves the frame";
+    for (size_t k = 0; k < i; ++k) {
+      const double ox = xs[3 + k], oy = ys[3 + k];
+      const bool apart = x >= ox + labelW - 1e-6 || ox >= x + labelW - 1e-6 ||
+                         y >= oy + ink - 1e-6 || oy >= y + ink - 1e-6;
+      EXPECT_TRUE(apart) << "labels " << k << " and " << i << " at y " << oy << " and " << y;
+    }
+    // The rule's heights: +2 first, then raised and normal by turns.
+    const double ruled = 667 + (i == 0 ? 2 : i % 2 ? 8 : 1);
+    if (std::fabs(y - ruled) > 0.011) {
+      ++moved;
+      const std::string from = std::to_string(65 + 5 * int(i)) + " 667 m\r";
+      EXPECT_NE(data.find(from), std::string::npos) << "leader of label " << i;
+    }
+  }
+  EXPECT_EQ(moved, 3);
 }
 
 TEST(PdfChartBlock, AnAxisWithoutRangeDrawsNoInfiniteCoordinates) {

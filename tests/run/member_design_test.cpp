@@ -108,6 +108,12 @@ TEST(MemberDesign, DefaultWallWritesEveryMemberPage) {
     EXPECT_NE(r.grid("StringGrid3").cell(2, row), "---") << row;
     EXPECT_NE(r.grid("StringGrid11").cell(2, row), "---") << row;
   }
+  // The anchorage figures measure depth below the wall top, downwards; no
+  // other figure has an inverted axis.
+  for (const auto& [name, chart] : r.charts()) {
+    EXPECT_EQ(chart.left.inverted, name == "Chart6" || name == "Chart9") << name;
+  }
+  EXPECT_DOUBLE_EQ(r.chart("Chart9").left.minimum, -0.5);
   EXPECT_EQ(r.listBox("ListBox9").lines[0], "つま先版の設計");
   EXPECT_EQ(r.listBox("ListBox13").lines[5], "　　　=0.00kN");  // no key
   const std::string summary = summaryText(session);
