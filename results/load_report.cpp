@@ -6,6 +6,7 @@
 #include "results/earth_pressure_curve.h"
 #include "results/number_picture.h"
 #include "results/report_writer.h"
+#include "results/unstable_backfill_note.h"
 
 namespace kovrel {
 namespace {
@@ -26,6 +27,10 @@ void writeEarthPressure(const TAntei& s, const DesignConditions& dc, ListBox& bo
   appendLine(box, "１．土圧計算");
   appendLine(box, "    土圧は試行くさび法により求める。");
   appendBlank(box);
+  if (s.backfillUnstable) {
+    appendUnstableBackfillFinding(s, box);
+    return;
+  }
   appendLine(box, "最大土圧(Pa)は、次式で求める。");
 
   // 2. Formula of Pa.
