@@ -21,12 +21,23 @@ constexpr double kFailLimit = 1.5607963267948965;  // rad, π/2 - 0.01
 constexpr int kMaxUpward = int(std::numbers::pi / kCoarseSlipStep) + 2;
 constexpr int kMaxDownward = int(kHalfPi / kCoarseSlipStep) + 2;
 constexpr int kMaxRefine = int(2 * kCoarseSlipStep / kFineSlipStep) + 2;
+// A peak other than the first is bracketed in steps of ten fine steps first.
+constexpr int kFinePerMedium = 10;
+constexpr double kMediumStep = kFinePerMedium * kFineSlipStep;  // rad
+constexpr int kMaxMedium = int(2 * kCoarseSlipStep / kMediumStep) + 2;
 
 // Peaks whose coarse values come within this share of the largest are all
 // refined before one is chosen: a coarse sample can fall short of its peak
 // by this much where the curve has a kink (the slip line passing the crest).
 constexpr double kContenderShare = 0.02;
 constexpr int kMaxPeaks = 4;
+
+// A peak found below the coarse angle where the upward refinement starts
+// replaces that angle only when higher by more than this share. A smooth
+// peak lies at most about this much above the coarse sample next to it, so
+// such walls keep their numbers; a kinked one (the slip line passing the
+// crest, cohesion taking the force to zero) can lie a percent higher.
+constexpr double kMaterialShare = 1e-4;
 
 // A largest force below this share of the soil weight over the face is
 // rounding of a wedge that does not exist (a tension crack down to the face
@@ -157,11 +168,12 @@ CriticalSlipAngle findCriticalSlipAngle(TPa& s, const WedgeSettings& settings, i
   }
 
   // Refines a peak over both neighbouring coarse steps: up from the coarse
-  // angle before it to the first drop once its coarse value is reached.
+  // angle before it in steps of ten fine steps to the first drop once its
+  // coarse value is reached, then in fine steps across the best of those.
   auto refine = [&](const Peak& peak) {
     Refined r;
-    for (int j = 0; j < kMaxRefine; ++j) {
-      const double w = peak.below + j * kFineSlipStep;
+    for (int j = 0; j < kMaxMedium; ++j) {
+      const double w = peak.below + j * kMediumStep;
       if (!(w < kSlipAngleLimit)) break;
       const double p = force(w);
       if (p >= r.p) {
@@ -169,6 +181,17 @@ CriticalSlipAngle findCriticalSlipAngle(TPa& s, const WedgeSettings& settings, i
         r.omega = w;
       } else if (r.p >= peak.p) {
         break;
+      }
+    }
+    if (r.p < 0) return r;
+    const double centre = r.omega;
+    for (int j = -kFinePerMedium; j <= kFinePerMedium; ++j) {
+      const double w = centre + j * kFineSlipStep;
+      if (j == 0 || !(w < kSlipAngleLimit) || w < range.lowest) continue;
+      const double p = force(w);
+      if (p > r.p) {
+        r.p = p;
+        r.omega = w;
       }
     }
     return r;
@@ -196,16 +219,27 @@ CriticalSlipAngle findCriticalSlipAngle(TPa& s, const WedgeSettings& settings, i
   // 5. The first peak, refined as the upward search from φ does it: one
   //    coarse step back from the drop, then up in fine steps until the force
   //    drops; without a drop the last angle tried is taken.
-  omega = dropAt - kCoarseSlipStep;
-  if (omega > kFailLimit) return {};
+  const double start = dropAt - kCoarseSlipStep;
+  if (start > kFailLimit) return {};
+  omega = start;
   double fineMax = 0;
-  for (int j = 0; j < kMaxRefine && omega < kSlipAngleLimit; ++j) {
+  int steps = 0;
+  for (; steps < kMaxRefine && omega < kSlipAngleLimit; ++steps) {
     const double p = force(omega);
     if (fineMax > p) break;
     fineMax = std::max(p, fineMax);
     omega += kFineSlipStep;
   }
-  return {true, omega - kFineSlipStep};
+  const double upward = omega - kFineSlipStep;
+
+  // A drop at the first fine step puts the peak below that coarse angle,
+  // which the upward refinement never tries. Where the force there is higher
+  // by more than a negligible share, that angle is taken instead.
+  const double lower = start - kCoarseSlipStep;
+  if (steps != 1 || lower < range.lowest) return {true, upward};
+  const Refined below = refine({lower, start, fineMax});
+  if (below.p > fineMax * (1 + kMaterialShare)) return {true, below.omega};
+  return {true, upward};
 }
 
 }  // namespace kovrel

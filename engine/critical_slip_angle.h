@@ -33,13 +33,15 @@ SlipAngleRange slipAngleRange(const TPa& state);
 
 // The critical slip angle for the face set up by setUpWedgeFace: `found` is
 // false when P has no peak below the limit or its largest value is
-// negligible against the weight the face holds (a tension crack reaching the
+// negligible against the soil over the face (a tension crack reaching the
 // face foot), i.e. when there is no earth pressure. Evaluates wedgeForce at a
-// bounded number of angles (at most a few thousand) and allocates nothing.
+// bounded number of angles (some hundreds) and allocates nothing.
 //
-// A peak that the plain upward search from φ finds first (the usual case)
-// is refined exactly that way: up from the last coarse angle before the drop.
-// Any other peak is refined over both neighbouring coarse steps.
+// A peak that the plain upward search from φ finds first (the usual case) is
+// refined exactly that way, up in fine steps from the last coarse angle
+// before the drop, unless the force just below that angle is materially
+// higher. Any other peak, and such a first one, is refined over both
+// neighbouring coarse steps to one fine step.
 struct CriticalSlipAngle {
   bool found = false;
   double omega = 0;  // rad
