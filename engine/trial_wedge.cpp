@@ -232,9 +232,10 @@ void trialWedge(TPa& s, const WedgeSettings& settings, int faceKind, int shape, 
   waterPressure(s, top, h);
   s.wedgeWaterForce = s.waterForce;
 
-  // 4-6. The slip angle of the largest wedge force. A seismic slope that
-  //      cannot stand by itself has none: the force grows without bound as
-  //      the slip line flattens towards the slope.
+  // 4-6. The slip angle of the largest wedge force. A seismic backfill
+  //      slope that cannot stand by itself is not searched: on a slope the
+  //      force grows without bound as the slip line flattens towards it, and
+  //      no wedge through the face foot says how the slope itself fails.
   const bool unstable = backfillSlopeUnstable(s, shape);
   const CriticalSlipAngle critical =
       unstable ? CriticalSlipAngle{} : findCriticalSlipAngle(s, settings, faceKind, shape);
