@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "report/unstable_backfill_note.h"
 #include "results/number_picture.h"
 
 namespace kovrel {
@@ -10,6 +11,7 @@ std::string stabilityGoverningNumbers(const TAntei& s, const DesignConditions& d
   const double B = s.outlineX[9];
   const bool normal = s.loadCase == 0;
   const bool reaction = s.bearingState != 3;
+  if (s.backfillUnstable) return kUnstableBackfillSummary;
   switch (check) {
     case 1:
       if (!reaction) return "  計算不能(偏心距離オーバー)";

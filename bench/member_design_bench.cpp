@@ -24,7 +24,26 @@ void BM_DefaultWallBackCalculatedStem(benchmark::State& state) {
   runDefaultWall(state, 1);
 }
 
+// A seismic wall whose largest wedge force lies below φ (slope 1:3.0,
+// kh = 0.25): every trial wedge of the stem refines a peak found by the scan
+// below φ instead of the first one above it.
+void BM_SeismicSlopeWallTrialWedgeStem(benchmark::State& state) {
+  kovrel::Session session;
+  kovrel::DesignConditions& dc = session.conditions;
+  dc.setIndex("RadioGroup7", 0);
+  dc.setIndex("RadioGroup5", 1);
+  dc.setIndex("Form9.RadioGroup4", 1);
+  dc.setIndex("TabControl1", 1);
+  dc.setText("ComboBox1", "3.0");
+  dc.setText("Edit1", "0");
+  dc.setText("Edit61", "0.25");
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(kovrel::runCalculation(session));
+  }
+}
+
 BENCHMARK(BM_DefaultWallTrialWedgeStem)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DefaultWallBackCalculatedStem)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SeismicSlopeWallTrialWedgeStem)->Unit(benchmark::kMillisecond);
 
 }  // namespace

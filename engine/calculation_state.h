@@ -128,7 +128,8 @@
   F(double, earthMomentH)       \
   F(double, wedgeEmbankAbove)   \
   F(double, wedgeFaceHeight)    \
-  F(double, wedgeCrestAngle)
+  F(double, wedgeCrestAngle)    \
+  F(int, backfillUnstable)
 
 #define KOVREL_TANTEI_FIELDS(F, A) \
   F(double, wallWeight)            \

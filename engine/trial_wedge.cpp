@@ -4,16 +4,12 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/critical_slip_angle.h"
 #include "engine/wall_friction.h"
 #include "engine/water_pressure.h"
 
 namespace kovrel {
 namespace {
-
-constexpr double kCoarseStep = 0.005;                // rad
-constexpr double kFineStep = 0.00001;                // rad
-constexpr double kSearchLimit = 1.5657963267948967;  // rad, π/2 - 0.005
-constexpr double kFailLimit = 1.5607963267948965;    // rad, π/2 - 0.01
 
 // An embankment without a slope is flat ground.
 int searchShape(const TTeisu& s, int shape) {
@@ -50,12 +46,13 @@ int wedgeCaseFor(const TPa& s, int shape, double omega) {
 // wedgeCase. Returns false when the slip line never meets the ground surface
 // (ω not above the horizontal or not steeper than the slope): the wedge is
 // unbounded and carries nothing.
-bool wedgeGeometry(TPa& s, double alpha, double omega) {
+bool wedgeGeometry(TPa& s, const WedgeFace& f, double omega) {
   const double h = s.wedgeFaceHeight;
   const double b = s.wedgeEmbankAbove;
   const double beta = s.slopeAngle;
-  const double tanA = std::tan(alpha);
+  const double tanA = f.tanAlpha;
   const double tanW = std::tan(omega);
+  const double sinW = std::sin(omega);
   const int c = s.wedgeCase;
   const bool withoutSurcharge = s.seismicCombination == 1 || s.seismicCombination == 3;
 
@@ -66,7 +63,7 @@ bool wedgeGeometry(TPa& s, double alpha, double omega) {
   s.waterUplift = 0;
   // A slip line not rising above the horizontal (a backfill with φ = 0 starts
   // the search there) never reaches the surface either.
-  if (!(std::sin(omega) > 1e-12)) return false;
+  if (!(sinW > 1e-12)) return false;
   s.waterUplift = s.wedgeWaterForce / tanW;
 
   // Surcharge intensities that hold the crack closed, kN/m2.
@@ -77,8 +74,7 @@ bool wedgeGeometry(TPa& s, double alpha, double omega) {
   }
   double zc = 0;
   if (s.gammaS > 0) {
-    zc = std::tan(std::numbers::pi / 4 + s.phiBackfill / 2) * 2 * s.cohesionBackfill / s.gammaS -
-         p / s.gammaS;
+    zc = f.crackFactor * 2 * s.cohesionBackfill / s.gammaS - p / s.gammaS;
     zc = std::min(h, std::max(0.0, zc));
   }
 
@@ -86,17 +82,18 @@ bool wedgeGeometry(TPa& s, double alpha, double omega) {
   if (c == 2) {
     const double sinWB = std::sin(omega - beta);
     if (!(sinWB > 1e-12)) return false;
-    L = (h * std::cos(alpha - beta) / std::cos(alpha) - zc * std::cos(beta)) / sinWB;
+    L = (h * f.cosAlphaBeta / f.cosAlpha - zc * f.cosBeta) / sinWB;
   } else if (c == 3) {
-    L = (h + b - zc) / std::sin(omega);
+    L = (h + b - zc) / sinW;
   } else {
-    L = (h - zc) / std::sin(omega);
+    L = (h - zc) / sinW;
   }
   s.crackDepth = zc;
   s.slipLength = L;
 
-  const double x3 = L * std::cos(omega);
-  const double y4 = L * std::sin(omega);
+  const double cosW = std::cos(omega);
+  const double x3 = L * cosW;
+  const double y4 = L * sinW;
   s.workCount = 5;
   s.workX[0] = 0;
   s.workY[0] = 0;
@@ -113,7 +110,7 @@ bool wedgeGeometry(TPa& s, double alpha, double omega) {
 
   double extra = 0;  // surcharge and snow over the wedge, kN
   if (c == 3) {
-    s.widthOnSlope = b / std::tan(beta);
+    s.widthOnSlope = b / f.tanBeta;
     s.widthOnFlat = (h + b - zc) / tanW + h * tanA - s.widthOnSlope;
     s.workX[2] = x3 - s.widthOnFlat;
     s.workY[2] = h + b;
@@ -126,7 +123,7 @@ bool wedgeGeometry(TPa& s, double alpha, double omega) {
       s.widthOnFlat = (tanA + 1 / tanW) * h - zc / tanW;
       if (c == 1) extra = (s.surcharge + s.snowOnFlat) * s.widthOnFlat;
     } else {
-      s.widthOnSlope = h * tanA + L * std::cos(omega);
+      s.widthOnSlope = h * tanA + L * cosW;
       extra = (s.surchargeOnSlope + s.snowOnSlope) * s.widthOnSlope;
     }
   }
@@ -167,31 +164,67 @@ VirtualBackFace virtualBackFace(const TTeisu& s) {
   return f;
 }
 
-double wedgeForce(TPa& s, const WedgeSettings& settings, int faceKind, int shape, double omega) {
-  shape = searchShape(s, shape);
-  s.wedgeCase = wedgeCaseFor(s, shape, omega);
-  const double alpha = faceAngle(s, faceKind);
-  const double delta =
-      wallFrictionAngle(s, settings, faceKind, shape, omega, s.wedgeEmbankAbove, s.wedgeFaceHeight);
-  if (!wedgeGeometry(s, alpha, omega)) {
+WedgeFace prepareWedgeFace(const TPa& s, const WedgeSettings& settings, int faceKind, int shape) {
+  WedgeFace f;
+  f.settings = &settings;
+  f.faceKind = faceKind;
+  f.shape = searchShape(s, shape);
+  f.alpha = faceAngle(s, faceKind);
+  const double beta = s.slopeAngle;
+  f.tanAlpha = std::tan(f.alpha);
+  f.cosAlpha = std::cos(f.alpha);
+  f.cosAlphaBeta = std::cos(f.alpha - beta);
+  f.cosBeta = std::cos(beta);
+  f.tanBeta = std::tan(beta);
+  f.crackFactor = std::tan(std::numbers::pi / 4 + s.phiBackfill / 2);
+  f.cosTheta = std::cos(s.seismicAngle);
+  f.cosPhi = std::cos(s.phiBackfill);
+  // Only the embankment's friction follows the slip line (through the
+  // equivalent slope angle); elsewhere it is worked out once.
+  f.fixedDelta = f.shape != 3 || faceKind != 1;
+  if (f.fixedDelta) {
+    f.delta = wallFrictionAngle(s, settings, faceKind, f.shape, 0.0, s.wedgeEmbankAbove,
+                                s.wedgeFaceHeight);
+  }
+  return f;
+}
+
+double wedgeForce(TPa& s, const WedgeFace& f, double omega) {
+  s.wedgeCase = wedgeCaseFor(s, f.shape, omega);
+  const double delta = f.fixedDelta ? f.delta
+                                    : wallFrictionAngle(s, *f.settings, f.faceKind, f.shape, omega,
+                                                        s.wedgeEmbankAbove, s.wedgeFaceHeight);
+  if (!wedgeGeometry(s, f, omega)) {
     s.wedgeWeightTotal = 0;
     s.wedgeWeightNet = 0;
     return 0.0;
   }
   const double phi = s.phiBackfill;
   const double theta = s.seismicAngle;
-  const double driving = s.wedgeWeightNet * std::sin(omega - phi + theta) / std::cos(theta) -
-                         s.cohesionBackfill * s.slipLength * std::cos(phi);
-  const double den = std::cos(omega - phi - alpha - delta);
+  const double driving = s.wedgeWeightNet * std::sin(omega - phi + theta) / f.cosTheta -
+                         s.cohesionBackfill * s.slipLength * f.cosPhi;
+  const double den = std::cos(omega - phi - f.alpha - delta);
   // A wedge whose force would act along the face carries nothing onto it.
   if (!(den > 1e-12)) return 0.0;
   return std::max(0.0, driving) / den;
+}
+
+double wedgeForce(TPa& s, const WedgeSettings& settings, int faceKind, int shape, double omega) {
+  return wedgeForce(s, prepareWedgeFace(s, settings, faceKind, shape), omega);
+}
+
+bool backfillSlopeUnstable(const TPa& s, int shape) {
+  const bool seismicPressure = s.seismicCombination == 2 || s.seismicCombination == 4;
+  const bool slope = shape == 2 || (shape == 3 && s.embankHeight > 0);
+  return seismicPressure && slope && s.slopeAngle > 0 &&
+         s.slopeAngle + s.seismicAngle >= s.phiBackfill;
 }
 
 void trialWedge(TPa& s, const WedgeSettings& settings, int faceKind, int shape, double b, double h,
                 double top) {
   // 1-2. Face, shape and the angle from the face foot to the embankment crest.
   s.earthForce = 0;
+  s.backfillUnstable = 0;
   const double alpha = faceAngle(s, faceKind);
   shape = setUpWedgeFace(s, faceKind, shape, b, h);
 
@@ -199,20 +232,16 @@ void trialWedge(TPa& s, const WedgeSettings& settings, int faceKind, int shape, 
   waterPressure(s, top, h);
   s.wedgeWaterForce = s.waterForce;
 
-  // 4. Coarse search: up in steps of 0.005 rad until P drops, then one step back.
-  double omega = s.phiBackfill;
-  while (omega < kSearchLimit) {
-    const double p = wedgeForce(s, settings, faceKind, shape, omega);
-    if (s.earthForce > p) {
-      omega -= kCoarseStep;
-      break;
-    }
-    s.earthForce = std::max(p, s.earthForce);
-    omega += kCoarseStep;
-  }
+  // 4-6. The slip angle of the largest wedge force. A seismic backfill
+  //      slope that cannot stand by itself is not searched: on a slope the
+  //      force grows without bound as the slip line flattens towards it, and
+  //      no wedge through the face foot says how the slope itself fails.
+  const bool unstable = backfillSlopeUnstable(s, shape);
+  const CriticalSlipAngle critical =
+      unstable ? CriticalSlipAngle{} : findCriticalSlipAngle(s, settings, faceKind, shape);
 
-  // 5. No maximum below the vertical: no earth pressure.
-  if (s.earthForce == 0 || omega > kFailLimit) {
+  // No maximum below the vertical, or none worth a wedge: no earth pressure.
+  if (!critical.found) {
     s.earthForce = s.earthForceH = s.earthForceV = 0;
     s.earthCoeff = s.earthCoeffH = s.earthCoeffV = 0;
     s.earthArmY = 0;
@@ -221,24 +250,15 @@ void trialWedge(TPa& s, const WedgeSettings& settings, int faceKind, int shape, 
     s.widthOnSlope = s.widthOnFlat = 0;
     s.slipLength = 0;
     s.crackOffset = 0;
+    if (unstable) {
+      // Nothing was tried: no wedge of an earlier call may stand in the report.
+      s.backfillUnstable = 1;
+      s.crackDepth = 0;
+      s.reportWeightNet = s.reportWeightTotal = s.reportUplift = 0;
+    }
     return;
   }
-
-  // 6. Fine search from there in steps of 0.00001 rad. Should it run to the
-  //    limit without a drop, the last angle tried is the critical one.
-  s.earthForce = 0;
-  bool dropped = false;
-  while (omega < kSearchLimit) {
-    const double p = wedgeForce(s, settings, faceKind, shape, omega);
-    if (s.earthForce > p) {
-      omega -= kFineStep;
-      dropped = true;
-      break;
-    }
-    s.earthForce = std::max(p, s.earthForce);
-    omega += kFineStep;
-  }
-  if (!dropped) omega -= kFineStep;
+  const double omega = critical.omega;
   s.slipAngle = omega;
 
   // 7. The critical wedge stays in the state.

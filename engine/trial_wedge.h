@@ -21,7 +21,10 @@ namespace kovrel {
 // The search and its results (earthForce, components, coefficients, arm, δ,
 // ω, crack depth, slip length, hc, widths, weights and their report copies,
 // water fields). b: embankment height above the face top (m); h: face height
-// (m); top: height of the face top above the base underside (m).
+// (m); top: height of the face top above the base underside (m). The critical
+// angle is the largest peak of the wedge force over all admissible slip
+// angles (findCriticalSlipAngle). Without one every result is 0; a seismic
+// backfill slope with β + θ ≥ φ also sets backfillUnstable.
 void trialWedge(TPa& state, const WedgeSettings& settings, int faceKind, int shape, double b,
                 double h, double top);
 
@@ -31,10 +34,38 @@ void trialWedge(TPa& state, const WedgeSettings& settings, int faceKind, int sha
 // length, widths and weights. Allocates nothing.
 double wedgeForce(TPa& state, const WedgeSettings& settings, int faceKind, int shape, double omega);
 
+// What every trial angle of one face shares: functions of the face and
+// backfill angles and, except on an embankment behind the virtual back face,
+// the wall friction angle. Made after setUpWedgeFace, for a state whose
+// backfill and face then stay as they are; the settings must outlive it.
+struct WedgeFace {
+  const WedgeSettings* settings = nullptr;
+  int faceKind = 1;
+  int shape = 1;     // as searched: an embankment without slope is flat ground
+  double alpha = 0;  // rad
+  double tanAlpha = 0, cosAlpha = 1, cosAlphaBeta = 1, cosBeta = 1, tanBeta = 0;
+  double crackFactor = 0;  // tan(45° + φ/2)
+  double cosTheta = 1, cosPhi = 1;
+  bool fixedDelta = false;
+  double delta = 0;  // rad, when fixedDelta
+};
+WedgeFace prepareWedgeFace(const TPa& state, const WedgeSettings& settings, int faceKind,
+                           int shape);
+
+// wedgeForce for a prepared face: the same numbers, for the searches that try
+// many angles.
+double wedgeForce(TPa& state, const WedgeFace& face, double omega);
+
 // Sets up the face for wedgeForce without searching: the shape as searched
 // (an embankment without slope is flat ground), b, h and the crest angle.
 // Returns that shape.
 int setUpWedgeFace(TPa& state, int faceKind, int shape, double b, double h);
+
+// True for a seismic wedge (combinations 2 and 4) against a slope, or an
+// embankment of some height, with β + θ ≥ φ: the backfill surface cannot stand
+// under that seismic coefficient and the trial wedge finds no earth pressure
+// for it. trialWedge then sets backfillUnstable and reports no pressure.
+bool backfillSlopeUnstable(const TPa& state, int shape);
 
 // Face angle α (rad) for a face kind.
 double faceAngle(const TTeisu& state, int faceKind);

@@ -1,6 +1,7 @@
 #include "reference/earth_pressure_table.h"
 
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 #include "engine/trial_wedge.h"
@@ -115,15 +116,20 @@ std::string computeEarthPressureTable(const EarthPressureWindow& w, const Design
       state.slopeAngle = std::atan(1.0 / kSlopes[slope]);
       state.embankHeight = r;
       trialWedge(state, settings, 0, 3, r, 1.0, 1.0);
-      const double values[3] = {state.earthCoeff, state.earthCoeffH, state.earthCoeffV};
+      // A slope that cannot stand in the earthquake (β + θ ≥ φ) has no
+      // coefficient: its cells show "---" and its curves leave the point out.
+      const double none = std::numeric_limits<double>::quiet_NaN();
+      const bool unstable = state.backfillUnstable != 0;
+      const double values[3] = {unstable ? none : state.earthCoeff,
+                                unstable ? none : state.earthCoeffH,
+                                unstable ? none : state.earthCoeffV};
       for (int k = 0; k < 3; ++k) {
         table.grid.setCell(column + 2, 1 + slope * 3 + k, coefficientText(values[k]));
       }
-      if (!std::isfinite(state.earthCoeffH) || !std::isfinite(state.earthCoeffV)) continue;
+      if (!std::isfinite(values[1]) || !std::isfinite(values[2])) continue;
       const std::string label = formatNumber("0.0", r);
-      table.chart.series[size_t(slope * 2)].points.push_back({r, state.earthCoeffH, label, clBlue});
-      table.chart.series[size_t(slope * 2 + 1)].points.push_back(
-          {r, state.earthCoeffV, label, clBlue});
+      table.chart.series[size_t(slope * 2)].points.push_back({r, values[1], label, clBlue});
+      table.chart.series[size_t(slope * 2 + 1)].points.push_back({r, values[2], label, clBlue});
     }
   }
   return {};

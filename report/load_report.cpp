@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "report/earth_pressure_curve.h"
+#include "report/unstable_backfill_note.h"
 #include "results/number_picture.h"
 #include "results/report_writer.h"
 
@@ -26,6 +27,10 @@ void writeEarthPressure(const TAntei& s, const DesignConditions& dc, ListBox& bo
   appendLine(box, "１．土圧計算");
   appendLine(box, "    土圧は試行くさび法により求める。");
   appendBlank(box);
+  if (s.backfillUnstable) {
+    appendUnstableBackfillFinding(s, box);
+    return;
+  }
   appendLine(box, "最大土圧(Pa)は、次式で求める。");
 
   // 2. Formula of Pa.

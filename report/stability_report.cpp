@@ -4,6 +4,7 @@
 #include <string>
 
 #include "report/stability_figure.h"
+#include "report/unstable_backfill_note.h"
 #include "results/number_picture.h"
 #include "results/report_writer.h"
 
@@ -359,9 +360,37 @@ const char* sliding(const TAntei& s, const DesignConditions& dc, ListBox& box) {
   return "NO";
 }
 
+// Without an earth pressure none of the four checks can be made: each says
+// why and is judged NO; figure and load summary stay empty.
+void writeUnstableBackfill(ResultsWindow& r) {
+  struct Check {
+    const char* listBox;
+    const char* heading;
+    const char* groupBox;
+    int index;
+  };
+  const Check checks[] = {{"ListBox4", "2.転倒に対する安定計算", "GroupBox22", 2},
+                          {"ListBox5", "3.支持地盤の支持力に対する安定", "GroupBox23", 3},
+                          {"ListBox23", "4.鉛直支持力の照査", "GroupBox33", 4},
+                          {"ListBox3", "1.滑動に対する安定", "GroupBox24", 1}};
+  for (const Check& c : checks) {
+    ListBox& box = r.listBox(c.listBox);
+    box.lines.clear();
+    appendLine(box, c.heading);
+    appendUnstableBackfillCheck(box);
+    setJudgement(r.groupBox(c.groupBox), c.index, "NO");
+  }
+  clearChart(r.chart("Chart11"));
+  r.listBox("ListBox12").lines.clear();
+}
+
 }  // namespace
 
 void writeStabilityReport(TAntei& s, const DesignConditions& dc, ResultsWindow& r) {
+  if (s.backfillUnstable) {
+    writeUnstableBackfill(r);
+    return;
+  }
   // 1-4. The four checks and their captions.
   setJudgement(r.groupBox("GroupBox22"), 2, overturning(s, dc, r.listBox("ListBox4")));
   setJudgement(r.groupBox("GroupBox23"), 3, bearing(s, r.listBox("ListBox5")));

@@ -69,9 +69,10 @@ RunStatus runCalculation(Session& session) {
     session.stabilitySnapshot = std::make_unique<TAntei>(*state);
 
     // 6. Member-design gate: with the resultant at or beyond B/3 there is no
-    //    ground reaction to design the members for.
+    //    ground reaction to design the members for, and without an earth
+    //    pressure (a backfill slope unstable in the earthquake) no load.
     session.memberJudgements.clear();
-    if (state->bearingState == 3) {
+    if (state->bearingState == 3 || state->backfillUnstable) {
       clearMemberPages(results);
     } else {
       designMembers(*state, session);

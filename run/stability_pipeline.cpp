@@ -17,6 +17,7 @@
 #include "report/member_figure_titles.h"
 #include "report/self_weight_report.h"
 #include "report/stability_report.h"
+#include "results/report_writer.h"
 
 namespace kovrel {
 
@@ -67,30 +68,42 @@ void runStabilityPipeline(TAntei& s, Session& session) {
   // 10-12. Buoyancy, wind, collision, sums and moments.
   assembleLoads(s);
 
-  // 13. Resultant, eccentricity and ground reaction.
-  computeGroundReaction(s);
+  // A backfill slope that cannot stand in the earthquake leaves the wall
+  // without an earth pressure: nothing is checked against loads that lack
+  // it, so no check result of this run holds a number.
+  const bool unstable = s.backfillUnstable != 0;
+  if (!unstable) {
+    // 13. Resultant, eccentricity and ground reaction.
+    computeGroundReaction(s);
 
-  // 14. Ultimate bearing capacity.
-  computeUltimateBearing(s, dc.readDouble("ComboBox18"));
-  // 15. Member-design loads from the stability result.
-  computeMemberLoads(s);
+    // 14. Ultimate bearing capacity.
+    computeUltimateBearing(s, dc.readDouble("ComboBox18"));
+    // 15. Member-design loads from the stability result.
+    computeMemberLoads(s);
 
-  // 16. Sliding: required safety factor, then the check. The key forces are
-  //     the key design's business; it computes them again.
-  s.slidingFsRequired = s.loadCase == 0 ? 1.5 : 1.2;
-  computeReactionWidth(s);
-  computeSliding(s, dc.index("RadioGroup2") == 1);
+    // 16. Sliding: required safety factor, then the check. The key forces are
+    //     the key design's business; it computes them again.
+    s.slidingFsRequired = s.loadCase == 0 ? 1.5 : 1.2;
+    computeReactionWidth(s);
+    computeSliding(s, dc.index("RadioGroup2") == 1);
+  }
 
   // 17. Report pages and figures: design conditions and contents, self
   //     weight II-1 and II-2, earth pressure and other loads II-3, the load
-  //     list, stability III-1 with the load summary.
+  //     list, stability III-1 with the load summary. Without an earth
+  //     pressure the load list keeps its "---" and the load diagram stays
+  //     empty.
   writeDesignConditionsReport(s, dc, results, session.currentFileName, dSlip);
   writeSelfWeightReports(s, dc, results);
   writeLoadReport(s, dc, results);
-  writeLoadList(s, results);
+  if (!unstable) writeLoadList(s, results);
   writeStabilityReport(s, dc, results);
   //     Load diagram III-2.
-  drawLoadDiagram(s, dc, results, xSlipTop, face.h, dSlip);
+  if (unstable) {
+    clearChart(results.chart("Chart1"));
+  } else {
+    drawLoadDiagram(s, dc, results, xSlipTop, face.h, dSlip);
+  }
 }
 
 }  // namespace kovrel

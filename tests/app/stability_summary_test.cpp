@@ -40,5 +40,23 @@ TEST(Summary, WithoutAGroundReaction) {
       << text;
 }
 
+TEST(Summary, SeismicSlopeThatCannotStand) {
+  Session session;
+  DesignConditions& dc = session.conditions;
+  dc.setIndex("RadioGroup5", 1);
+  dc.setIndex("Form9.RadioGroup4", 1);
+  dc.setIndex("TabControl1", 1);
+  dc.setText("ComboBox1", "1.5");
+  dc.setText("Edit61", "0.12");
+  ASSERT_EQ(runCalculation(session), RunStatus::Finished);
+  EXPECT_EQ(summaryText(session),
+            "壁種別: 逆Ｔ型\n"
+            "荷重ケース: 地震時\n"
+            "1.滑動に対する安定( NO )  計算不能(地震時 β+θ≧φ：裏込め土の法面が不安定)\n"
+            "2.転倒に対する安定( NO )  計算不能(地震時 β+θ≧φ：裏込め土の法面が不安定)\n"
+            "3.支持力に対する安定( NO )  計算不能(地震時 β+θ≧φ：裏込め土の法面が不安定)\n"
+            "4.鉛直支持力の照査( NO )  計算不能(地震時 β+θ≧φ：裏込め土の法面が不安定)\n");
+}
+
 }  // namespace
 }  // namespace kovrel

@@ -48,5 +48,29 @@ TEST(WedgePerformance, DefaultWallSearchIsFastAndAllocatesNothing) {
   EXPECT_GT(s.earthForce, 0);
 }
 
+TEST(WedgePerformance, SearchesBeyondTheFirstPeakAllocateNothing) {
+  // The peak below φ of a seismic slope, and the second peak of an
+  // embankment on the stem face, each refined by a search of its own.
+  DesignConditions seismicSlope;
+  seismicSlope.setIndex("RadioGroup5", 1);
+  seismicSlope.setText("Edit61", "0.25");
+  seismicSlope.setIndex("TabControl1", 1);
+  seismicSlope.setText("ComboBox1", "3.0");
+  seismicSlope.setText("Edit1", "0");
+  DesignConditions embankment;
+  embankment.setIndex("TabControl1", 2);
+  embankment.setText("ComboBox1", "1.5");
+  embankment.setText("Edit28", "5000");
+  TAntei slope = test::loadedState(seismicSlope);
+  TAntei stem = test::loadedState(embankment);
+  const VirtualBackFace face = virtualBackFace(slope);
+  const long before = allocations.load();
+  trialWedge(slope, {}, 1, slope.backfillShape, face.b, face.h, face.h);
+  trialWedge(stem, {}, 0, stem.backfillShape, stem.embankHeight, 1.35, stem.outlineY[4]);
+  EXPECT_EQ(allocations.load(), before);
+  EXPECT_LT(slope.slipAngle, slope.phiBackfill);
+  EXPECT_GT(stem.earthForce, 0);
+}
+
 }  // namespace
 }  // namespace kovrel

@@ -50,6 +50,25 @@ TEST(EarthPressureTableTest, ZeroEmbankmentColumnIsTheFlatBackfillCoefficient) {
   EXPECT_EQ(table.chart.series[7].points[0].colour, clBlue);
 }
 
+TEST(EarthPressureTableTest, SeismicSlopesThatCannotStandHaveNoCoefficient) {
+  // φ = 35°, kh = 0.1 (θ = 5.71°): 1:1.5 (33.69°) cannot stand, 1:1.8
+  // (29.05°) can. Without an embankment (H1/H = 0) there is no slope at all.
+  DesignConditions dc;
+  EarthPressureWindow window;
+  window.chooseSeismic(1);
+  EarthPressureTable table;
+  ASSERT_EQ(computeEarthPressureTable(window, dc, table), "");
+  for (int column = 2; column <= 12; ++column) {
+    for (int row = 1; row <= 6; ++row) {
+      const std::string& cell = table.grid.cell(column, row);
+      const bool steep = row <= 3 && column > 2;
+      EXPECT_EQ(cell == "---", steep) << "column " << column << " row " << row << ": " << cell;
+    }
+  }
+  EXPECT_EQ(table.chart.series[0].points.size(), 1u);  // Kh 1:1.5 at H1/H = 0 only
+  EXPECT_EQ(table.chart.series[2].points.size(), 11u);
+}
+
 TEST(EarthPressureTableTest, InvertedTTabOnlyShowsTheMessage) {
   DesignConditions dc;
   EarthPressureWindow window;

@@ -147,5 +147,69 @@ TEST(EarthPressureCurve, DrawsWithoutDisturbingTheResult) {
   EXPECT_EQ(scratch.seriesNamed("Series8").points.size(), expected);
 }
 
+TEST(EarthPressureCurve, SeismicCurveStartsAtPhiMinusThetaAndPeaksAtTheMarker) {
+  // Slope 1:3.0, kh = 0.25: the largest force lies at ω ≈ 30°, below φ = 35°.
+  Session session;
+  DesignConditions& dc = session.conditions;
+  dc.setIndex("RadioGroup5", 1);
+  dc.setIndex("Form9.RadioGroup4", 1);
+  dc.setIndex("TabControl1", 1);
+  dc.setText("ComboBox1", "3.0");
+  dc.setText("Edit1", "0");
+  dc.setText("Edit61", "0.25");
+  ASSERT_EQ(runCalculation(session), RunStatus::Finished);
+  const TAntei& s = *session.stabilitySnapshot;
+  const Chart& c = session.results.chart("Chart5");
+  const std::vector<ChartPoint>& curve = c.seriesNamed("Series8").points;
+  ASSERT_GT(curve.size(), 3u);
+  // φ − θ, where the wedge starts to push, then the lattice φ + k·0.05.
+  const double lowest = s.phiBackfill - s.seismicAngle;
+  EXPECT_NEAR(curve[0].x, lowest, 1e-12);
+  EXPECT_NEAR(curve[0].y, 0.0, 1e-9 * s.earthForce);
+  EXPECT_EQ(curve[0].label, formatNumber("0", lowest * kDegreesPerRadian));
+  const double steps = std::floor(s.seismicAngle / 0.05);
+  EXPECT_NEAR(curve[1].x, s.phiBackfill - steps * 0.05, 1e-12);
+  for (size_t i = 2; i < curve.size(); ++i) EXPECT_NEAR(curve[i].x - curve[i - 1].x, 0.05, 1e-12);
+  const auto phiPoint = std::find_if(curve.begin(), curve.end(), [&](const ChartPoint& p) {
+    return std::fabs(p.x - s.phiBackfill) < 1e-12;
+  });
+  ASSERT_NE(phiPoint, curve.end());
+  EXPECT_EQ(phiPoint->label, "35");
+  // The curve's highest point is the one next to the marker and stays below it.
+  const auto top =
+      std::max_element(curve.begin(), curve.end(),
+                       [](const ChartPoint& a, const ChartPoint& b) { return a.y < b.y; });
+  EXPECT_LT(std::fabs(top->x - s.slipAngle), 0.05) << top->x << " vs " << s.slipAngle;
+  EXPECT_LE(top->y, s.earthForce * (1 + 1e-12));
+  EXPECT_LT(s.slipAngle, s.phiBackfill);
+  const std::vector<ChartPoint>& marker = c.seriesNamed("Series56").points;
+  ASSERT_EQ(marker.size(), 2u);
+  EXPECT_EQ(marker[1].label, formatNumber("0.00kN", s.earthForce));
+}
+
+TEST(EarthPressureCurve, HostileAnglesDrawABoundedCurve) {
+  // Straight from a state no input check has seen: the curve counts its
+  // points whatever φ and θ are.
+  for (double phi : {-1e300, 1e300, std::nan(""), -1.5, 0.0}) {
+    for (double theta : {0.0, 0.2, 1e300}) {
+      TPa s;
+      s.gammaS = 19;
+      s.phiBackfill = phi;
+      s.seismicAngle = theta;
+      s.seismicCombination = 4;
+      s.backfillShape = 1;
+      s.outlineY[23] = 5;
+      Chart chart;
+      for (const char* name : {"Series8", "Series56"}) {
+        chart.series.emplace_back();
+        chart.series.back().name = name;
+      }
+      drawEarthPressureCurve(s, {}, 1, chart);
+      EXPECT_LE(chart.seriesNamed("Series8").points.size(), 100u) << phi << " " << theta;
+      EXPECT_EQ(chart.seriesNamed("Series56").points.size(), 2u);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kovrel
