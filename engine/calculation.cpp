@@ -1,7 +1,12 @@
 #include "engine/calculation.h"
 
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include "base/non_finite.h"
+#include "base/utf8.h"
+#include "engine/finite_guard.h"
 #include "engine/input_checks.h"
 #include "engine/member_design.h"
 #include "engine/stability_pipeline.h"
@@ -14,8 +19,15 @@ namespace {
 void addConversionError(Session& session, const ConversionError& e) {
   std::string line = e.control();
   if (!e.label().empty()) line += "「" + e.label() + "」";
-  line += "の \"" + e.text() + "\" は数値ではありません。";
+  line += "の \"" + quotedForMessage(e.text()) + "\" は数値ではありません。";
   session.messages.push_back({MessageKind::Error, {line}});
+}
+
+void addNonFiniteError(Session& session, const NonFiniteValue& e) {
+  session.messages.push_back({MessageKind::Block,
+                              {"計算結果に有限でない値(無限大または非数)が生じました。",
+                               "[" + e.quantity() + "]", "", "この計算の結果は出力しません。",
+                               "設計条件を確認して、訂正して下さい。"}});
 }
 
 // Without a ground reaction the member pages would show an earlier run's
@@ -45,9 +57,18 @@ void showResultsWindow(Session& session) {
 
 RunStatus runCalculation(Session& session) {
   ResultsWindow& results = session.results;
+  // What the outputs showed before the run, put back when a result turns out
+  // not finite: a report must never mix a failed run with an earlier one.
+  std::unique_ptr<ResultsWindow> resultsBefore;
+  std::unique_ptr<TAntei> snapshotBefore;
+  std::vector<MemberJudgement> judgementsBefore;
   try {
     // 1. Input checks; a blocking finding ends the command before anything changes.
     if (checkDesignConditions(session.conditions, session.messages)) return RunStatus::Blocked;
+
+    resultsBefore = std::make_unique<ResultsWindow>(results);
+    snapshotBefore = std::move(session.stabilitySnapshot);
+    judgementsBefore = session.memberJudgements;
 
     // 2. Results window on its first load page.
     showResultsWindow(session);
@@ -76,6 +97,8 @@ RunStatus runCalculation(Session& session) {
     } else {
       designMembers(*state, session);
     }
+    requireFiniteCharts(results);
+    requireFiniteJudgements(session.memberJudgements);
 
     // 7-8. The state goes with this scope; the run ends on the first load page.
     results.pageControl("PageControl1").active = "TabSheet3";
@@ -84,6 +107,14 @@ RunStatus runCalculation(Session& session) {
   } catch (const ConversionError& e) {
     addConversionError(session, e);
     return RunStatus::ConversionFailed;
+  } catch (const NonFiniteValue& e) {
+    if (resultsBefore) {
+      results = std::move(*resultsBefore);
+      session.stabilitySnapshot = std::move(snapshotBefore);
+      session.memberJudgements = std::move(judgementsBefore);
+    }
+    addNonFiniteError(session, e);
+    return RunStatus::NotFinite;
   }
 }
 

@@ -131,6 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                   [](auto& dc) {
                     dc.setIndex("PageControl2", 1);
                     dc.setChecked("CheckBox3", true);
+                    dc.setText("ComboBox8", "9.8");  // as the water switch proposes
                     dc.setText("Edit62", "8.1");
                   },
                   MessageKind::Block, "地下水位は擁壁天端以下にして下さい。"}));
