@@ -9,6 +9,7 @@
 #include "app/metafile_export.h"
 #include "app/pdf_export.h"
 #include "app/reference_export.h"
+#include "app/set_option.h"
 #include "app/start_up.h"
 #include "app/summary.h"
 #include "app/svg_export.h"
@@ -110,70 +111,6 @@ Options parse(const std::vector<std::string>& args, std::ostream& out, bool& don
   return o;
 }
 
-bool parseIndex(const std::string& text, int& value) {
-  if (text.empty() || text.size() > 6) return false;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  value = std::stoi(text);
-  return true;
-}
-
-// One --set, as the user would type or click it.
-void applySet(DesignConditions& dc, const std::string& name, const std::string& value) {
-  // A grid cell: NAME[c,r].
-  size_t bracket = name.find('[');
-  if (bracket != std::string::npos) {
-    std::string grid = name.substr(0, bracket);
-    int col = 0, row = 0;
-    size_t comma = name.find(',', bracket);
-    if (name.back() != ']' || comma == std::string::npos ||
-        !parseIndex(name.substr(bracket + 1, comma - bracket - 1), col) ||
-        !parseIndex(name.substr(comma + 1, name.size() - comma - 2), row)) {
-      throw UsageError("malformed cell name \"" + quotedForMessage(name) + "\"");
-    }
-    if (!dc.has(grid) || dc.control(grid).kind != ControlKind::Grid) {
-      throw UsageError("no grid named \"" + quotedForMessage(grid) + "\"");
-    }
-    const Control& g = dc.control(grid);
-    if (col >= g.colCount || row >= g.rowCount) {
-      throw UsageError(quotedForMessage(name) + " is outside the grid");
-    }
-    dc.setCell(grid, col, row, value);
-    return;
-  }
-  if (!dc.has(name)) throw UsageError("no control named \"" + quotedForMessage(name) + "\"");
-  const Control& c = dc.control(name);
-  switch (c.kind) {
-    case ControlKind::Edit:
-    case ControlKind::Combo:
-      dc.setText(name, value);
-      return;
-    case ControlKind::Radio:
-    case ControlKind::TabSet:
-    case ControlKind::PageControl: {
-      int index = 0;
-      if (!parseIndex(value, index) || index >= int(c.items.size())) {
-        throw UsageError(name + " takes an index from 0 to " + std::to_string(c.items.size() - 1) +
-                         ", not \"" + quotedForMessage(value) + "\"");
-      }
-      dc.clickIndex(name, index);
-      return;
-    }
-    case ControlKind::Check:
-      if (value == "1" || value == "TRUE") {
-        dc.setChecked(name, true);
-      } else if (value == "0" || value == "FALSE") {
-        dc.setChecked(name, false);
-      } else {
-        throw UsageError(name + " takes 1 or 0, not \"" + quotedForMessage(value) + "\"");
-      }
-      return;
-    case ControlKind::Grid:
-      throw UsageError(name + " is a grid: set a cell as " + name + "[c,r]");
-  }
-}
-
 void writeOutput(const std::string& path, const std::string& bytes, std::ostream& out) {
   if (path == "-") {
     out << bytes;
@@ -206,8 +143,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       loaded = loadConditions(session, o.datFile);
       if (!loaded) err << "kovrel-cli: " << session.messages.back().joined("\n") << "\n";
     }
-    for (const auto& [name, value] : o.sets) applySet(session.conditions, name, value);
+    for (const auto& [name, value] : o.sets) applySetOption(session.conditions, name, value);
   } catch (const UsageError& e) {
+    err << "kovrel-cli: " << e.what() << "\n" << kUsage;
+    return kExitUsage;
+  } catch (const SetOptionError& e) {
     err << "kovrel-cli: " << e.what() << "\n" << kUsage;
     return kExitUsage;
   }

@@ -34,6 +34,9 @@ struct Factors {
 double bearingFactorNc(double tanTheta, double phi) {
   const double T = std::fabs(tanTheta);
   if (phi < kZero) return T < kZero ? kNcVertical : kBearingFactorOutOfRange;
+  // φ of 90° or more has no factor (nor has an angle the sines cannot tell
+  // from another).
+  if (!(phi < kPi / 2)) return kBearingFactorOutOfRange;
   const Factors f(phi);
   if (T < kZero) {
     // φ of 90° or more has no factor: out of range rather than infinite.

@@ -1,5 +1,6 @@
 #include "engine/calculation.h"
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -24,10 +25,10 @@ void addConversionError(Session& session, const ConversionError& e) {
 }
 
 void addNonFiniteError(Session& session, const NonFiniteValue& e) {
-  session.messages.push_back({MessageKind::Block,
-                              {"計算結果に有限でない値(無限大または非数)が生じました。",
-                               "[" + e.quantity() + "]", "", "この計算の結果は出力しません。",
-                               "設計条件を確認して、訂正して下さい。"}});
+  session.messages.push_back(
+      {MessageKind::Block,
+       {"計算結果に有限でない値(無限大または非数)が生じました。", "[" + e.quantity() + "]", "",
+        "この計算の結果は出力しません。", "設計条件を確認して、訂正して下さい。"}});
 }
 
 // Without a ground reaction the member pages would show an earlier run's
@@ -55,22 +56,43 @@ void showResultsWindow(Session& session) {
   setUpResultsWindow(session.results, session.conditions.checked("CheckBox2"));
 }
 
-RunStatus runCalculation(Session& session) {
-  ResultsWindow& results = session.results;
+RunStatus publishIfFinite(Session& session, const std::function<void()>& run) {
   // What the outputs showed before the run, put back when a result turns out
   // not finite: a report must never mix a failed run with an earlier one.
-  std::unique_ptr<ResultsWindow> resultsBefore;
-  std::unique_ptr<TAntei> snapshotBefore;
-  std::vector<MemberJudgement> judgementsBefore;
+  ResultsWindow resultsBefore = session.results;
+  std::unique_ptr<TAntei> snapshotBefore = std::move(session.stabilitySnapshot);
+  std::vector<MemberJudgement> judgementsBefore = session.memberJudgements;
   try {
-    // 1. Input checks; a blocking finding ends the command before anything changes.
+    run();
+    requireFiniteCharts(session.results);
+    requireFiniteJudgements(session.memberJudgements);
+    return RunStatus::Finished;
+  } catch (const ConversionError& e) {
+    addConversionError(session, e);
+    return RunStatus::ConversionFailed;
+  } catch (const NonFiniteValue& e) {
+    session.results = std::move(resultsBefore);
+    session.stabilitySnapshot = std::move(snapshotBefore);
+    session.memberJudgements = std::move(judgementsBefore);
+    addNonFiniteError(session, e);
+    return RunStatus::NotFinite;
+  }
+}
+
+RunStatus runCalculation(Session& session) {
+  ResultsWindow& results = session.results;
+  // 1. Input checks; a blocking finding ends the command before anything changes.
+  try {
     if (checkDesignConditions(session.conditions, session.messages)) return RunStatus::Blocked;
+  } catch (const ConversionError& e) {
+    addConversionError(session, e);
+    return RunStatus::ConversionFailed;
+  }
 
-    resultsBefore = std::make_unique<ResultsWindow>(results);
-    snapshotBefore = std::move(session.stabilitySnapshot);
-    judgementsBefore = session.memberJudgements;
-
-    // 2. Results window on its first load page.
+  return publishIfFinite(session, [&] {
+    // 2. Results window on its first load page; the slab load tables follow
+    //    the buoyancy switch as it is now, also when the window was showing.
+    if (results.visible) setUpSlabLoadTables(results, session.conditions.checked("CheckBox2"));
     showResultsWindow(session);
     results.pageControl("PageControl1").active = "TabSheet1";
 
@@ -97,25 +119,11 @@ RunStatus runCalculation(Session& session) {
     } else {
       designMembers(*state, session);
     }
-    requireFiniteCharts(results);
-    requireFiniteJudgements(session.memberJudgements);
 
     // 7-8. The state goes with this scope; the run ends on the first load page.
     results.pageControl("PageControl1").active = "TabSheet3";
     results.pageControl("PageControl1").active = "TabSheet1";
-    return RunStatus::Finished;
-  } catch (const ConversionError& e) {
-    addConversionError(session, e);
-    return RunStatus::ConversionFailed;
-  } catch (const NonFiniteValue& e) {
-    if (resultsBefore) {
-      results = std::move(*resultsBefore);
-      session.stabilitySnapshot = std::move(snapshotBefore);
-      session.memberJudgements = std::move(judgementsBefore);
-    }
-    addNonFiniteError(session, e);
-    return RunStatus::NotFinite;
-  }
+  });
 }
 
 }  // namespace kovrel
