@@ -99,16 +99,6 @@ const std::vector<ConditionRange>& conditionRanges() {
   return ranges;
 }
 
-std::optional<ConditionRange> rangeOf(const std::string& control) {
-  for (const ConditionRange& r : conditionRanges()) {
-    if (control == r.control &&
-        (r.applies == A::Always || r.applies == A::InvertedT || r.applies == A::LWall)) {
-      return r;
-    }
-  }
-  return std::nullopt;
-}
-
 bool rangeApplies(const ConditionRange& range, const DesignConditions& dc) {
   const bool safetyFactor = dc.index("RadioGroup11") == 1;
   const bool seismic = dc.index("RadioGroup5") == 1;

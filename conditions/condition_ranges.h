@@ -4,7 +4,6 @@
 // (a friction angle of -1e300°, a 1e300 mm base slab) before it reaches the
 // formulas. The bounds also keep every search of the calculation finite.
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,16 +15,16 @@ namespace kovrel {
 // other wall types, backfill shapes, load cases or switches.
 enum class RangeApplies {
   Always,
-  InvertedT,           // PageControl2 = 0
-  LWall,               // PageControl2 = 1
-  ShearKey,            // RadioGroup2 = 1
-  SlopeOrEmbankment,   // TabControl1 = 1 or 2
-  Embankment,          // TabControl1 = 2
-  Seismic,             // RadioGroup5 = 1
-  WaterOn,             // CheckBox3 checked
-  WaterOff,            // CheckBox3 not checked
-  SafetyFactorNormal,  // RadioGroup11 = 1 in the normal case
-  SafetyFactorSeismic, // RadioGroup11 = 1 in the seismic case
+  InvertedT,            // PageControl2 = 0
+  LWall,                // PageControl2 = 1
+  ShearKey,             // RadioGroup2 = 1
+  SlopeOrEmbankment,    // TabControl1 = 1 or 2
+  Embankment,           // TabControl1 = 2
+  Seismic,              // RadioGroup5 = 1
+  WaterOn,              // CheckBox3 checked
+  WaterOff,             // CheckBox3 not checked
+  SafetyFactorNormal,   // RadioGroup11 = 1 in the normal case
+  SafetyFactorSeismic,  // RadioGroup11 = 1 in the seismic case
 };
 
 struct ConditionRange {
@@ -38,10 +37,6 @@ struct ConditionRange {
 
 // Every range, in the order of the design-conditions window.
 const std::vector<ConditionRange>& conditionRanges();
-
-// The range a control has whenever it is read (RangeApplies::Always or the
-// wall-type rows); empty for a control without one.
-std::optional<ConditionRange> rangeOf(const std::string& control);
 
 bool rangeApplies(const ConditionRange& range, const DesignConditions& dc);
 

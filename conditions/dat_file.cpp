@@ -146,8 +146,7 @@ int readIndex(LineReader& in, const Control& c) {
   }
   if (index < 0 || index >= int(c.items.size())) {
     throw DatFileError(in.line(), c.name + ": item index " + quotedForMessage(value) +
-                                      " is outside 0 to " +
-                                      std::to_string(c.items.size() - 1));
+                                      " is outside 0 to " + std::to_string(c.items.size() - 1));
   }
   return index;
 }

@@ -19,7 +19,8 @@ float singleProduct(float a, float b) {
 // no product to propose.
 std::string khText(float kh) {
   if (!std::isfinite(kh)) {
-    throw SeismicAidError("ComboBox5 x ComboBox6: kh0 x Cz has no finite value in single precision");
+    throw SeismicAidError(
+        "ComboBox5 x ComboBox6: kh0 x Cz has no finite value in single precision");
   }
   return formatNumber("0.00", double(kh));
 }

@@ -73,9 +73,9 @@ TEST(FormatNumber, PictureWithoutPlacesIsLiteralText) {
 TEST(FormatNumber, NonFiniteValuesAreRefusedNamingThePicture) {
   // Zero digits for an infinite or undefined value would pass a failed
   // calculation off as a result: the picture refuses it and names itself.
-  for (double bad : {std::numeric_limits<double>::quiet_NaN(),
-                     std::numeric_limits<double>::infinity(),
-                     -std::numeric_limits<double>::infinity()}) {
+  for (double bad :
+       {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity()}) {
     try {
       formatNumber("    Mr(抵抗ﾓｰﾒﾝﾄ)  =#,0.00kNm", bad);
       ADD_FAILURE() << "printed " << bad;
