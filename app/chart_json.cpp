@@ -1,7 +1,5 @@
 #include "app/chart_json.h"
 
-#include <limits>
-
 namespace kovrel {
 
 void writeChartJson(JsonWriter& j, const Chart& chart) {
@@ -33,7 +31,7 @@ void writeChartJson(JsonWriter& j, const Chart& chart) {
     j.beginArray();
     for (const ChartPoint& p : s.points) {
       if (p.colour == kNullPointColour) {
-        j.number(std::numeric_limits<double>::quiet_NaN());  // written as null
+        j.null();
         continue;
       }
       j.beginArray();

@@ -95,8 +95,10 @@ void forEachTick(Range r, double step, const Fn& fn) {
   double first = std::ceil(r.min / step - 1e-9);
   double last = std::floor(r.max / step + 1e-9);
   if (!std::isfinite(first) || !std::isfinite(last) || last - first > 200) return;
-  for (double k = first; k <= last; k += 1) {
-    double v = k * step;
+  // Counted in whole steps: near 1e16 adding 1 to k would no longer move it.
+  const int count = int(last - first);
+  for (int i = 0; i <= count; ++i) {
+    double v = (first + i) * step;
     if (std::fabs(v) < step * 1e-9) v = 0;  // no "-0.0" from rounding
     fn(v);
   }

@@ -9,12 +9,15 @@
 #include "app/metafile_export.h"
 #include "app/pdf_export.h"
 #include "app/reference_export.h"
+#include "app/set_option.h"
 #include "app/start_up.h"
 #include "app/summary.h"
 #include "app/svg_export.h"
 #include "app/text_export.h"
 #include "base/atomic_file.h"
+#include "base/non_finite.h"
 #include "base/shift_jis.h"
+#include "base/utf8.h"
 #include "run/calculation.h"
 #include "run/session.h"
 
@@ -51,9 +54,19 @@ Options parse(const std::vector<std::string>& args, std::ostream& out, bool& don
     o.summary = true;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
+    // Paths and values are text; bytes that are no UTF-8 would reach the
+    // JSON and the messages as they are, so they are refused here.
+    if (!isValidUtf8(a)) {
+      throw UsageError("argument " + std::to_string(i + 1) + " is not UTF-8 text: \"" +
+                       quotedForMessage(a) + "\"");
+    }
     auto value = [&]() -> const std::string& {
       if (i + 1 >= args.size()) throw UsageError(a + " needs a value");
-      return args[++i];
+      const std::string& v = args[++i];
+      if (!isValidUtf8(v)) {
+        throw UsageError(a + " takes UTF-8 text, not \"" + quotedForMessage(v) + "\"");
+      }
+      return v;
     };
     if (a == "--help") {
       out << kUsage;
@@ -67,7 +80,7 @@ Options parse(const std::vector<std::string>& args, std::ostream& out, bool& don
       const std::string& v = value();
       size_t eq = v.find('=');
       if (eq == std::string::npos || eq == 0)
-        throw UsageError("--set needs NAME=VALUE, not \"" + v + "\"");
+        throw UsageError("--set needs NAME=VALUE, not \"" + quotedForMessage(v) + "\"");
       o.sets.emplace_back(v.substr(0, eq), v.substr(eq + 1));
     } else if (a == "--no-calc") {
       o.calculate = false;
@@ -88,76 +101,14 @@ Options parse(const std::vector<std::string>& args, std::ostream& out, bool& don
     } else if (a == "--summary") {
       o.summary = true;
     } else if (!a.empty() && a[0] == '-' && a != "-") {
-      throw UsageError("unknown option " + a);
+      throw UsageError("unknown option " + quotedForMessage(a));
     } else if (o.datFile.empty()) {
       o.datFile = a;
     } else {
-      throw UsageError("more than one design-conditions file: " + a);
+      throw UsageError("more than one design-conditions file: " + quotedForMessage(a));
     }
   }
   return o;
-}
-
-bool parseIndex(const std::string& text, int& value) {
-  if (text.empty() || text.size() > 6) return false;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  value = std::stoi(text);
-  return true;
-}
-
-// One --set, as the user would type or click it.
-void applySet(DesignConditions& dc, const std::string& name, const std::string& value) {
-  // A grid cell: NAME[c,r].
-  size_t bracket = name.find('[');
-  if (bracket != std::string::npos) {
-    std::string grid = name.substr(0, bracket);
-    int col = 0, row = 0;
-    size_t comma = name.find(',', bracket);
-    if (name.back() != ']' || comma == std::string::npos ||
-        !parseIndex(name.substr(bracket + 1, comma - bracket - 1), col) ||
-        !parseIndex(name.substr(comma + 1, name.size() - comma - 2), row)) {
-      throw UsageError("malformed cell name \"" + name + "\"");
-    }
-    if (!dc.has(grid) || dc.control(grid).kind != ControlKind::Grid) {
-      throw UsageError("no grid named \"" + grid + "\"");
-    }
-    const Control& g = dc.control(grid);
-    if (col >= g.colCount || row >= g.rowCount) throw UsageError(name + " is outside the grid");
-    dc.setCell(grid, col, row, value);
-    return;
-  }
-  if (!dc.has(name)) throw UsageError("no control named \"" + name + "\"");
-  const Control& c = dc.control(name);
-  switch (c.kind) {
-    case ControlKind::Edit:
-    case ControlKind::Combo:
-      dc.setText(name, value);
-      return;
-    case ControlKind::Radio:
-    case ControlKind::TabSet:
-    case ControlKind::PageControl: {
-      int index = 0;
-      if (!parseIndex(value, index) || index >= int(c.items.size())) {
-        throw UsageError(name + " takes an index from 0 to " + std::to_string(c.items.size() - 1) +
-                         ", not \"" + value + "\"");
-      }
-      dc.clickIndex(name, index);
-      return;
-    }
-    case ControlKind::Check:
-      if (value == "1" || value == "TRUE") {
-        dc.setChecked(name, true);
-      } else if (value == "0" || value == "FALSE") {
-        dc.setChecked(name, false);
-      } else {
-        throw UsageError(name + " takes 1 or 0, not \"" + value + "\"");
-      }
-      return;
-    case ControlKind::Grid:
-      throw UsageError(name + " is a grid: set a cell as " + name + "[c,r]");
-  }
 }
 
 void writeOutput(const std::string& path, const std::string& bytes, std::ostream& out) {
@@ -192,8 +143,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       loaded = loadConditions(session, o.datFile);
       if (!loaded) err << "kovrel-cli: " << session.messages.back().joined("\n") << "\n";
     }
-    for (const auto& [name, value] : o.sets) applySet(session.conditions, name, value);
+    for (const auto& [name, value] : o.sets) applySetOption(session.conditions, name, value);
   } catch (const UsageError& e) {
+    err << "kovrel-cli: " << e.what() << "\n" << kUsage;
+    return kExitUsage;
+  } catch (const SetOptionError& e) {
     err << "kovrel-cli: " << e.what() << "\n" << kUsage;
     return kExitUsage;
   }
@@ -211,6 +165,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         break;
       case RunStatus::ConversionFailed:
         status = kExitNotANumber;
+        err << session.messages.back().joined("\n") << "\n";
+        break;
+      case RunStatus::NotFinite:
+        // Like a blocked run: the message says why, the outputs show what
+        // was there before the run.
+        status = kExitBlocked;
         err << session.messages.back().joined("\n") << "\n";
         break;
     }
@@ -231,6 +191,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     } catch (const FileError& e) {
       err << "kovrel-cli: " << e.what() << "\n";
       status = kExitFile;
+    } catch (const NonFiniteValue& e) {
+      // The run's own checks keep these out; should one slip through, the
+      // output is not written rather than written with a hole.
+      err << "kovrel-cli: " << e.what() << "\n";
+      status = kExitBlocked;
     }
   };
   const WallChoice choice = wallChoiceOf(session.conditions);
@@ -252,7 +217,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     });
   }
   if (!o.pdfPath.empty()) attempt([&] { exportPdf(session, o.pdfPath); });
-  if (o.summary) out << summaryText(session);
+  if (o.summary) attempt([&] { out << summaryText(session); });
   return status;
 }
 

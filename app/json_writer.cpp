@@ -4,6 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/non_finite.h"
+#include "base/utf8.h"
+
 namespace kovrel {
 
 void JsonWriter::separate() {
@@ -43,51 +46,63 @@ void JsonWriter::key(std::string_view name) {
   string(name);
   out_ += ':';
   afterKey_ = true;
+  lastKey_ = name;
 }
 
 void JsonWriter::string(std::string_view text) {
   separate();
   out_ += '"';
-  for (char ch : text) {
-    unsigned char c = static_cast<unsigned char>(ch);
-    switch (c) {
-      case '"':
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t len = utf8StrictLength(text, i);
+    if (len == 0) {
+      out_ += "\\ufffd";
+      ++i;
+      continue;
+    }
+    const char32_t cp = utf8CodePoint(text, i, len);
+    switch (cp) {
+      case U'"':
         out_ += "\\\"";
         break;
-      case '\\':
+      case U'\\':
         out_ += "\\\\";
         break;
-      case '\n':
+      case U'\n':
         out_ += "\\n";
         break;
-      case '\r':
+      case U'\r':
         out_ += "\\r";
         break;
-      case '\t':
+      case U'\t':
         out_ += "\\t";
         break;
       default:
-        if (c < 0x20) {
+        // C0, DEL and C1 controls, and the two line separators a JavaScript
+        // reader would take for line ends.
+        if (cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x2028 || cp == 0x2029) {
           char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
+          std::snprintf(buf, sizeof buf, "\\u%04x", unsigned(cp));
           out_ += buf;
         } else {
-          out_ += ch;
+          out_.append(text.substr(i, len));
         }
     }
+    i += len;
   }
   out_ += '"';
 }
 
 void JsonWriter::number(double value) {
+  if (!std::isfinite(value)) throw NonFiniteValue(lastKey_.empty() ? "JSON" : lastKey_);
   separate();
-  if (!std::isfinite(value)) {
-    out_ += "null";
-    return;
-  }
   char buf[32];
   auto res = std::to_chars(buf, buf + sizeof buf, value);
   out_.append(buf, res.ptr);
+}
+
+void JsonWriter::null() {
+  separate();
+  out_ += "null";
 }
 
 void JsonWriter::integer(long long value) {

@@ -5,6 +5,7 @@
 
 #include "app/chart_renderer.h"
 #include "base/shift_jis.h"
+#include "base/utf8.h"
 
 namespace kovrel {
 namespace {
@@ -174,7 +175,7 @@ void WmfCanvas::text(CanvasPoint anchor, std::string_view utf8, const TextStyle&
   try {
     encoded_ = toShiftJis(utf8);
   } catch (const EncodingError& e) {
-    throw EncodingError("text \"" + std::string(utf8) + "\": " + e.what());
+    throw EncodingError("text \"" + quotedForMessage(utf8) + "\": " + e.what());
   }
   if (encoded_.empty()) return;
   // A record holds at most 32,000 bytes of text; a longer one is cut at a

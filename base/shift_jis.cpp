@@ -39,7 +39,7 @@ std::string convert(std::string_view in, const char* to, const char* from, const
     // Name the character when the input is UTF-8, the bytes otherwise.
     std::string shown;
     if (std::string_view(from) == "UTF-8") {
-      shown = "\"" + std::string(in.substr(offset, utf8SequenceLength(in, offset))) + "\"";
+      shown = "\"" + quotedForMessage(in.substr(offset, utf8SequenceLength(in, offset))) + "\"";
     } else {
       char buf[16];
       std::snprintf(buf, sizeof buf, "0x%02X", static_cast<unsigned char>(in[offset]));

@@ -1,6 +1,7 @@
 #include "conditions/dat_file.h"
 
 #include "base/shift_jis.h"
+#include "base/utf8.h"
 #include "conditions/colour_names.h"
 
 namespace kovrel {
@@ -100,8 +101,10 @@ void putLine(std::string& out, std::string_view ascii) {
   out += "\r\n";
 }
 
-// The file split into its lines (CR LF, or a bare LF from a file edited
-// elsewhere), each decoded to UTF-8 when it is taken.
+// The file split into its lines, each decoded to UTF-8 when it is taken. A
+// line ends at CR LF, or at a bare LF or a bare CR (files edited elsewhere),
+// so no line break ever reaches a control: whatever loads saves back.
+// Neither byte occurs inside a Shift-JIS character.
 class LineReader {
  public:
   explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
@@ -112,10 +115,14 @@ class LineReader {
       throw DatFileError(line_, what + " is missing: the file ends after line " +
                                     std::to_string(line_ - 1) + " of 218");
     }
-    size_t end = bytes_.find('\n', pos_);
+    const size_t end = bytes_.find_first_of("\r\n", pos_);
     std::string_view raw = bytes_.substr(pos_, end == std::string_view::npos ? end : end - pos_);
-    pos_ = end == std::string_view::npos ? bytes_.size() : end + 1;
-    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+    if (end == std::string_view::npos) {
+      pos_ = bytes_.size();
+    } else {
+      const bool crLf = bytes_[end] == '\r' && end + 1 < bytes_.size() && bytes_[end + 1] == '\n';
+      pos_ = end + (crLf ? 2 : 1);
+    }
     try {
       return fromShiftJis(raw);
     } catch (const EncodingError&) {
@@ -134,11 +141,12 @@ int readIndex(LineReader& in, const Control& c) {
   std::string value = in.next(c.name + " (item index)");
   int index = 0;
   if (!parseWhole(value, index)) {
-    throw DatFileError(in.line(), c.name + ": \"" + value + "\" is not an item index");
+    throw DatFileError(in.line(),
+                       c.name + ": \"" + quotedForMessage(value) + "\" is not an item index");
   }
   if (index < 0 || index >= int(c.items.size())) {
-    throw DatFileError(in.line(), c.name + ": item index " + value + " is outside 0 to " +
-                                      std::to_string(c.items.size() - 1));
+    throw DatFileError(in.line(), c.name + ": item index " + quotedForMessage(value) +
+                                      " is outside 0 to " + std::to_string(c.items.size() - 1));
   }
   return index;
 }
@@ -146,7 +154,10 @@ int readIndex(LineReader& in, const Control& c) {
 Colour readColour(LineReader& in, const std::string& control) {
   std::string value = in.next(control + " (colour)");
   std::optional<Colour> colour = parseColourName(value);
-  if (!colour) throw DatFileError(in.line(), control + ": \"" + value + "\" is not a colour name");
+  if (!colour) {
+    throw DatFileError(in.line(),
+                       control + ": \"" + quotedForMessage(value) + "\" is not a colour name");
+  }
   return *colour;
 }
 

@@ -42,7 +42,8 @@ int datLineCount(DatEntryKind kind);
 std::string conditionsFileBytes(const DesignConditions& dc);
 
 // Applies a file's lines to the controls in file order, each at once, so the
-// window rules run as on a click; then hands the load case and the concrete
+// window rules run as on a click (a line ends at CR LF, a bare LF or a bare
+// CR, so whatever loads also saves); then hands the load case and the concrete
 // strength over to the allowable-stresses window. Throws DatFileError at the
 // first line that cannot be applied; the caller loads into a copy and keeps
 // its conditions when that happens.

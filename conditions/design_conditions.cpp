@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "base/utf8.h"
 #include "conditions/control_catalogue.h"
 
 namespace kovrel {
@@ -31,7 +32,7 @@ const char* controlKindName(ControlKind kind) {
 }
 
 ConversionError::ConversionError(std::string control, std::string label, std::string text)
-    : std::runtime_error("\"" + text + "\" is not a valid number (" + control +
+    : std::runtime_error("\"" + quotedForMessage(text) + "\" is not a valid number (" + control +
                          (label.empty() ? std::string() : " \"" + label + "\"") + ")"),
       control_(std::move(control)),
       label_(std::move(label)),

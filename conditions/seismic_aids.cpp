@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/utf8.h"
 #include "conditions/zone_table.h"
 #include "results/number_picture.h"
 
@@ -14,8 +15,23 @@ float singleProduct(float a, float b) {
   return a * b;
 }
 
+// The proposal as Edit61 shows it; a kh0 or Cz beyond single precision has
+// no product to propose.
+std::string khText(float kh) {
+  if (!std::isfinite(kh)) {
+    throw SeismicAidError(
+        "ComboBox5 x ComboBox6: kh0 x Cz has no finite value in single precision");
+  }
+  return formatNumber("0.00", double(kh));
+}
+
 float readSingle(const DesignConditions& dc, const char* name) {
-  return static_cast<float>(dc.readDouble(name));
+  const float value = static_cast<float>(dc.readDouble(name));
+  if (!std::isfinite(value)) {
+    throw SeismicAidError(std::string(name) + ": \"" + quotedForMessage(dc.text(name)) +
+                          "\" is beyond single precision");
+  }
+  return value;
 }
 
 std::string cellName(int col, int row) {
@@ -27,7 +43,7 @@ double readLayerValue(const DesignConditions& dc, int col, int row, const char* 
   double v = 0;
   if (!parseDecimal(text, v)) throw ConversionError(cellName(col, row), label, text);
   if (v < 0) {
-    throw SeismicAidError(cellName(col, row) + " \"" + label + "\": \"" + text +
+    throw SeismicAidError(cellName(col, row) + " \"" + label + "\": \"" + quotedForMessage(text) +
                           "\" is negative; a layer needs a thickness and an N value of 0 or more");
   }
   return v;
@@ -38,7 +54,7 @@ double readLayerValue(const DesignConditions& dc, int col, int row, const char* 
 void proposeKh(DesignConditions& dc) {
   const float kh0 = readSingle(dc, "ComboBox5");
   const float cz = readSingle(dc, "ComboBox6");
-  dc.setText("Edit61", formatNumber("0.00", double(singleProduct(kh0, cz))));
+  dc.setText("Edit61", khText(singleProduct(kh0, cz)));
 }
 
 void clickStandardValue(DesignConditions& dc, const DesignWindow& w, int col, int row) {
@@ -115,8 +131,7 @@ void applyZone(DesignConditions& dc, DesignWindow& w, const std::string& key) {
         dc.setText("ComboBox6", pieces[i]);
         double factor = 0;
         parseDecimal(pieces[i], factor);
-        dc.setText("Edit61",
-                   formatNumber("0.00", double(singleProduct(kh0, static_cast<float>(factor)))));
+        dc.setText("Edit61", khText(singleProduct(kh0, static_cast<float>(factor))));
       } else {
         w.municipalities.push_back(pieces[i]);
       }

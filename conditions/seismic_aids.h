@@ -19,7 +19,8 @@ class SeismicAidError : public std::runtime_error {
 };
 
 // Edit61 = float(float(kh0) · float(Cz)) as "0.00". Throws ConversionError for
-// a kh0 (ComboBox5) or Cz (ComboBox6) that is no number; Edit61 then stays.
+// a kh0 (ComboBox5) or Cz (ComboBox6) that is no number, SeismicAidError for
+// one or a product beyond single precision; Edit61 then stays.
 void proposeKh(DesignConditions& dc);
 
 // A click in the standard-value table: a data cell becomes kh0 and kh is proposed.
@@ -38,7 +39,8 @@ void listZones(DesignWindow& w, const std::string& initial);
 
 // A click on a zone key: ListBox2 gets its municipalities, ComboBox6 its
 // factor and Edit61 the proposal. An unknown key does nothing. Throws
-// ConversionError for a kh0 that is no number, before anything changes.
+// ConversionError for a kh0 that is no number (SeismicAidError for one beyond
+// single precision), before anything changes.
 void applyZone(DesignConditions& dc, DesignWindow& w, const std::string& key);
 
 // The standard-value and ground-type tables and the layer grid as start-up

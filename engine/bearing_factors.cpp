@@ -34,6 +34,9 @@ struct Factors {
 double bearingFactorNc(double tanTheta, double phi) {
   const double T = std::fabs(tanTheta);
   if (phi < kZero) return T < kZero ? kNcVertical : kBearingFactorOutOfRange;
+  // φ of 90° or more has no factor (nor has an angle the sines cannot tell
+  // from another).
+  if (!(phi < kPi / 2)) return kBearingFactorOutOfRange;
   const Factors f(phi);
   if (T < kZero) {
     // φ of 90° or more has no factor: out of range rather than infinite.
@@ -43,15 +46,19 @@ double bearingFactorNc(double tanTheta, double phi) {
 
   // The root of g lies between ω0 and the first 2° step where g turns
   // negative. For steep inclinations g never turns: the bracket is bounded
-  // 2° past φ + π/2, beyond which the factor is out of range anyway.
+  // 2° past φ + π/2, beyond which the factor is out of range anyway. From ω0
+  // that is (π/4 + φ/2) / 2° + 1 steps, at most 91 for φ below 180°; the step
+  // count is bounded too, so an angle no step can move on ends the search.
   auto g = [&](double w) { return T - std::fabs(f.q(w) * f.k / f.nc(w)); };
   const double limit = phi + kPi / 2;
+  constexpr int kMaxBracketSteps = 200;
   double a = f.omega0();
   double b = a;
-  do {
+  for (int step = 0;; ++step) {
     b += kBracketStep;
-    if (b > limit + kBracketStep) return kBearingFactorOutOfRange;
-  } while (!(g(b) < 0));
+    if (b > limit + kBracketStep || step >= kMaxBracketSteps) return kBearingFactorOutOfRange;
+    if (g(b) < 0) break;
+  }
 
   // Bisection; the angle is the mean of the last two midpoints.
   double ga = g(a);

@@ -3,6 +3,11 @@
 #include <cmath>
 #include <initializer_list>
 #include <numbers>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "conditions/condition_ranges.h"
 
 namespace kovrel {
 namespace {
@@ -10,10 +15,21 @@ namespace {
 struct Checker {
   MessageLog& log;
   bool blocked = false;
+  // Controls a check of their own has already blocked on: their range
+  // finding would only say the same thing twice.
+  std::set<std::string> named;
 
   void warn(std::initializer_list<const char*> lines) { add(MessageKind::Warn, lines); }
   void block(std::initializer_list<const char*> lines) {
     add(MessageKind::Block, lines);
+    blocked = true;
+  }
+  void blockOn(const char* control, std::initializer_list<const char*> lines) {
+    named.insert(control);
+    block(lines);
+  }
+  void block(std::vector<std::string> lines) {
+    log.push_back({MessageKind::Block, std::move(lines)});
     blocked = true;
   }
   void add(MessageKind kind, std::initializer_list<const char*> lines) {
@@ -26,7 +42,7 @@ struct Checker {
 }  // namespace
 
 bool checkDesignConditions(const DesignConditions& dc, MessageLog& messages) {
-  Checker c{messages};
+  Checker c{messages, false, {}};
   auto num = [&](const char* name) { return dc.readDouble(name); };
   const bool invertedT = dc.index("PageControl2") == 0;
   const bool seismic = dc.index("RadioGroup5") == 1;
@@ -35,12 +51,12 @@ bool checkDesignConditions(const DesignConditions& dc, MessageLog& messages) {
   if (num("Edit18") > 20) c.warn({"付着力が過大です。修正する事をお勧めします。"});
 
   if (dc.index("RadioGroup2") == 1) {
-    if (num("Edit35") < 0) c.block({"突起位置を再確認して下さい。"});
-    if (num("Edit40") < 10) c.block({"突起幅を再確認して下さい。"});
-    if (num("Edit41") < 10) c.block({"突起高を再確認して下さい。"});
+    if (num("Edit35") < 0) c.blockOn("Edit35", {"突起位置を再確認して下さい。"});
+    if (num("Edit40") < 10) c.blockOn("Edit40", {"突起幅を再確認して下さい。"});
+    if (num("Edit41") < 10) c.blockOn("Edit41", {"突起高を再確認して下さい。"});
   }
 
-  if (num("ComboBox7") < 2) c.block({"コンクリート重量を再確認して下さい。"});
+  if (num("ComboBox7") < 2) c.blockOn("ComboBox7", {"コンクリート重量を再確認して下さい。"});
 
   const int shape = dc.index("TabControl1");
   if (shape == 1) {
@@ -60,7 +76,7 @@ bool checkDesignConditions(const DesignConditions& dc, MessageLog& messages) {
   }
 
   if (invertedT) {
-    if (num("Edit9") < 200) c.block({"かかと幅を再確認して下さい。"});
+    if (num("Edit9") < 200) c.blockOn("Edit9", {"かかと幅を再確認して下さい。"});
     const double widths =
         num("Edit10") + num("Edit11") + num("Edit29") + num("Edit8") + num("Edit9") - num("Edit7");
     if (std::fabs(widths) >= 1) c.block({"擁壁形状(幅)を再確認して下さい。"});
@@ -70,8 +86,8 @@ bool checkDesignConditions(const DesignConditions& dc, MessageLog& messages) {
     if (std::fabs(widths) >= 1) c.block({"擁壁形状(幅)を再確認して下さい。"});
   }
   // The same two stress limits for both wall types.
-  if (num("Edit26") < 10) c.block({"σsaエラー"});
-  if (num("Edit27") < 1) c.block({"τoエラー"});
+  if (num("Edit26") < 10) c.blockOn("Edit26", {"σsaエラー"});
+  if (num("Edit27") < 1) c.blockOn("Edit27", {"τoエラー"});
 
   const int allowableCase = dc.index("Form9.RadioGroup4");
   if (!seismic && allowableCase == 1) {
@@ -113,6 +129,17 @@ bool checkDesignConditions(const DesignConditions& dc, MessageLog& messages) {
   }
   if (dc.checked("CheckBox3") && wallHeight() < num("Edit62") * 1000) {
     c.block({"地下水位は擁壁天端以下にして下さい。"});
+  }
+
+  // Every number the run will read must lie in its plausible range; the
+  // formulas and searches beyond it give nothing an engineer could sign. A
+  // text that is no number is left to the run, which names it.
+  for (const ConditionRange& range : conditionRanges()) {
+    if (!rangeApplies(range, dc) || c.named.count(range.control)) continue;
+    const Control& control = dc.control(range.control);
+    double value = 0;
+    if (!parseDecimal(control.text, value)) continue;
+    if (value < range.lower || value > range.upper) c.block(outOfRangeMessage(control, range));
   }
   return c.blocked;
 }

@@ -37,8 +37,13 @@ RequiredSteel requiredSteel(double sigmaSa, double m, double d) {
     }
     const double skip = std::floor(d - hi) - 2.0;
     if (skip > 0) x = d - skip;
-    // A depth beyond double precision's whole millimetres cannot step on.
-    while (x > 0 && f(x) <= 0 && x - 1.0 != x) x -= 1.0;
+    // After the bisection the root lies a few steps below x; the step count
+    // is bounded all the same, and a depth beyond double precision's whole
+    // millimetres cannot step on.
+    constexpr int kMaxScanSteps = 1'000'000;
+    for (int step = 0; step < kMaxScanSteps && x > 0 && f(x) <= 0 && x - 1.0 != x; ++step) {
+      x -= 1.0;
+    }
   } else {
     x = d - std::ceil(d);
   }

@@ -3,7 +3,10 @@
 #include <cmath>
 #include <limits>
 #include <stdexcept>
+#include <string_view>
 
+#include "base/utf8.h"
+#include "conditions/condition_ranges.h"
 #include "engine/trial_wedge.h"
 #include "engine/wedge_settings.h"
 #include "results/number_picture.h"
@@ -30,8 +33,24 @@ double readWindowNumber(const std::string& text, const char* control, const char
 void requireRange(bool ok, const char* control, const char* label, const std::string& text,
                   const char* range) {
   if (!ok) {
-    throw std::invalid_argument(std::string("Form3.") + control + " \"" + label + "\": \"" + text +
-                                "\" must be " + range);
+    throw std::invalid_argument(std::string("Form3.") + control + " \"" + label + "\": \"" +
+                                quotedForMessage(text) + "\" must be " + range);
+  }
+}
+
+// The window's soil numbers share the plausible ranges of the design
+// conditions they stand for, so the wedge never sees what a run would refuse.
+void requireConditionRange(double value, const char* control, const char* label,
+                           const std::string& text, const char* condition) {
+  for (const ConditionRange& r : conditionRanges()) {
+    if (std::string_view(r.control) != condition) continue;
+    if (value < r.lower || value > r.upper) {
+      const std::string range = "from " + boundText(r.lower) + " to " + boundText(r.upper) +
+                                (*r.unit ? std::string(" ") + r.unit : std::string());
+      throw std::invalid_argument(std::string("Form3.") + control + " \"" + label + "\": \"" +
+                                  quotedForMessage(text) + "\" must be " + range);
+    }
+    return;
   }
 }
 
@@ -92,16 +111,28 @@ std::string computeEarthPressureTable(const EarthPressureWindow& w, const Design
   requireRange(state.phiBackfill >= 0 && state.phiBackfill < 90 * kDegree, "ComboBox3", "φ=", w.phi,
                "from 0 to less than 90 degrees");
   requireRange(state.cohesionBackfill >= 0, "ComboBox4", "C=", w.cohesion, "0 or more");
+  requireConditionRange(state.gammaS, "ComboBox2", "γ=", w.gamma, "Edit15");
+  requireConditionRange(state.phiBackfill / kDegree, "ComboBox3", "φ=", w.phi, "Edit14");
+  requireConditionRange(state.cohesionBackfill, "ComboBox4", "C=", w.cohesion, "Edit21");
   if (w.seismic == 1) {
     state.seismicCombination = 2;
     state.kh = readWindowNumber(w.kh, "ComboBox1", "kh=");
     requireRange(state.kh >= 0 && state.kh < 1, "ComboBox1", "kh=", w.kh, "from 0 to less than 1");
+    requireConditionRange(state.kh, "ComboBox1", "kh=", w.kh, "Edit61");
     state.seismicAngle = std::atan(state.kh);
   }
+  // A back batter is a ratio of run to rise; beyond 1:10 either way there is
+  // no wall of these types.
   if (w.wallTab == 1) {
-    state.wallFaceAngle = std::atan(readWindowNumber(w.batterGravity, "ComboBox6", "重力式２"));
+    const double batter = readWindowNumber(w.batterGravity, "ComboBox6", "重力式２");
+    requireRange(std::fabs(batter) <= 10, "ComboBox6", "重力式２", w.batterGravity,
+                 "from -10 to 10");
+    state.wallFaceAngle = std::atan(batter);
   } else if (w.wallTab == 2) {
-    state.wallFaceAngle = std::atan(readWindowNumber(w.batterLeaning, "ComboBox7", "もたれ式"));
+    const double batter = readWindowNumber(w.batterLeaning, "ComboBox7", "もたれ式");
+    requireRange(std::fabs(batter) <= 10, "ComboBox7", "もたれ式", w.batterLeaning,
+                 "from -10 to 10");
+    state.wallFaceAngle = std::atan(batter);
   }
   const WedgeSettings settings = wedgeSettingsFrom(dc);
 

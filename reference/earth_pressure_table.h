@@ -44,9 +44,10 @@ extern const char* const kInvertedTCoefficientMessage;
 
 // Fills the table ("表示"). Returns the message to show instead when the tab
 // is "逆Ｔ型" (the table then stays as it was), else empty. A text that is no
-// number throws ConversionError, a number out of range (γ ≤ 0, φ ≥ 90°,
-// c < 0, kh outside 0 to 1) std::invalid_argument, each naming the window's
-// control; the table keeps what it held. δ and the crack shift follow RadioGroup16 and
+// number throws ConversionError, a number out of range (γ, φ and c outside
+// the plausible ranges of the backfill's, kh outside 0 to less than 1, a back
+// batter beyond ±10) std::invalid_argument, each naming the window's control;
+// the table keeps what it held. δ and the crack shift follow RadioGroup16 and
 // CheckBox7 of the design conditions, as in the calculation.
 std::string computeEarthPressureTable(const EarthPressureWindow& window, const DesignConditions& dc,
                                       EarthPressureTable& table);

@@ -363,7 +363,11 @@ void drawAnchorageFigures(ResultsWindow& results, TAntei& s, const StemDesign& r
   stress.points.push_back({sa / 20, H - r.anchorage.l2, fmt("L2=0.000m", r.anchorage.l2), clRed});
   stress.points.push_back({sa / 20, H, fmt("σsa/2=0.00N/mm2", sa / 2), clRed});
 
-  for (double w = H; w > 0; w -= 0.1) {
+  // Every 0.1 m down the stem; the count is bounded (10 km of stem) so a
+  // height no step can move on still ends the curve.
+  constexpr int kMaxCurveSteps = 100'000;
+  int step = 0;
+  for (double w = H; w > 0 && step < kMaxCurveSteps; w -= 0.1, ++step) {
     const bool top = w == H;
     StemForces f = stemSectionForces(s, g, r.pressure, top ? 0 : 1, w);
     const double d = g.effectiveDepth(w) * 1000.0;

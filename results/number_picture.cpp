@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/non_finite.h"
+
 namespace kovrel {
 namespace {
 
@@ -62,6 +64,14 @@ void roundedDigits(double value, int decimals, std::string& intDigits, std::stri
 }  // namespace
 
 std::string formatNumber(std::string_view picture, double value) {
+  // An infinite or undefined value has no digits: printing "0.00" for it
+  // would pass a failed calculation off as a result.
+  if (!std::isfinite(value)) {
+    std::string_view name = picture;
+    while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) name.remove_prefix(1);
+    while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
+    throw NonFiniteValue(std::string(name));
+  }
   std::string_view section = picture;
   bool useSecond = false;
   size_t semi = picture.find(';');

@@ -10,6 +10,7 @@
 
 namespace kovrel {
 
+// Throws NonFiniteValue, naming the picture, for an infinite or NaN value.
 std::string formatNumber(std::string_view picture, double value);
 
 }  // namespace kovrel

@@ -38,6 +38,25 @@ void captionColumn(StringGrid& grid, const std::string& captions) {
 
 }  // namespace
 
+void setUpSlabLoadTables(ResultsWindow& r, bool buoyancyInSlabs) {
+  const std::string toeRows =
+      buoyancyInSlabs ? "-,自　重,地盤反力,浮力,合計" : "-,自　重,地盤反力,合計";
+  const std::string heelRows =
+      buoyancyInSlabs ? "-,自　重,背面土,載荷重,鉛直土圧,地盤反力,背面土浮力,踵版浮力,合計"
+                      : "-,自　重,背面土,載荷重,鉛直土圧,地盤反力,合計";
+  const std::pair<const char*, const char*> slabTables[] = {
+      {"StringGrid8", "つま先版,先端部,H/2部,V(kN),x(m),Vx(kNm)"},
+      {"StringGrid13", "つま先版,先端部,付根部,V(kN),x(m),Vx(kNm)"},
+      {"StringGrid9", "かかと版,先端部,H/2部,V(kN),x(m),Vx(kNm)"},
+      {"StringGrid14", "かかと版,先端部,付根部,V(kN),x(m),Vx(kNm)"}};
+  for (const auto& [name, head] : slabTables) {
+    StringGrid& g = r.grid(name);
+    bool toe = std::string(head).rfind("つま先版", 0) == 0;
+    captionColumn(g, toe ? toeRows : heelRows);
+    headerRow(g, 0, splitCommas(head));
+  }
+}
+
 void setUpResultsWindow(ResultsWindow& r, bool buoyancyInSlabs) {
   r.pageControl("PageControl1").active = "TabSheet1";
   r.pageControl("PageControl7").active = "TabSheet19";
@@ -75,22 +94,7 @@ void setUpResultsWindow(ResultsWindow& r, bool buoyancyInSlabs) {
   headerRow(loads, 0, splitCommas(",鉛直力V,水平力H,作用点x,作用点y,ﾓｰﾒﾝﾄV･x,ﾓｰﾒﾝﾄH･y"));
   loads.setCell(0, 0, "区分");
 
-  const std::string toeRows =
-      buoyancyInSlabs ? "-,自　重,地盤反力,浮力,合計" : "-,自　重,地盤反力,合計";
-  const std::string heelRows =
-      buoyancyInSlabs ? "-,自　重,背面土,載荷重,鉛直土圧,地盤反力,背面土浮力,踵版浮力,合計"
-                      : "-,自　重,背面土,載荷重,鉛直土圧,地盤反力,合計";
-  const std::pair<const char*, const char*> slabTables[] = {
-      {"StringGrid8", "つま先版,先端部,H/2部,V(kN),x(m),Vx(kNm)"},
-      {"StringGrid13", "つま先版,先端部,付根部,V(kN),x(m),Vx(kNm)"},
-      {"StringGrid9", "かかと版,先端部,H/2部,V(kN),x(m),Vx(kNm)"},
-      {"StringGrid14", "かかと版,先端部,付根部,V(kN),x(m),Vx(kNm)"}};
-  for (const auto& [name, head] : slabTables) {
-    StringGrid& g = r.grid(name);
-    bool toe = std::string(head).rfind("つま先版", 0) == 0;
-    captionColumn(g, toe ? toeRows : heelRows);
-    headerRow(g, 0, splitCommas(head));
-  }
+  setUpSlabLoadTables(r, buoyancyInSlabs);
 
   const char* stemHead = "-,H=1/4,H=2/4,H=3/4,固定部";
   captionColumn(r.grid("StringGrid1"),

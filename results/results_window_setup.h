@@ -9,4 +9,10 @@ namespace kovrel {
 
 void setUpResultsWindow(ResultsWindow& results, bool buoyancyInSlabs);
 
+// The captions and row counts of the four slab load tables alone. A run
+// lays them out again when the window is already showing: the slab design
+// writes the buoyancy rows whenever the check box is on, and a table laid
+// out before it was switched on has no room for them.
+void setUpSlabLoadTables(ResultsWindow& results, bool buoyancyInSlabs);
+
 }  // namespace kovrel

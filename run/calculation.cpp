@@ -1,8 +1,15 @@
 #include "run/calculation.h"
 
+#include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include "base/non_finite.h"
+#include "base/utf8.h"
+#include "engine/finite_guard.h"
 #include "engine/input_checks.h"
+#include "results/finite_charts.h"
 #include "results/report_writer.h"
 #include "results/results_window_setup.h"
 #include "run/member_design.h"
@@ -14,8 +21,15 @@ namespace {
 void addConversionError(Session& session, const ConversionError& e) {
   std::string line = e.control();
   if (!e.label().empty()) line += "「" + e.label() + "」";
-  line += "の \"" + e.text() + "\" は数値ではありません。";
+  line += "の \"" + quotedForMessage(e.text()) + "\" は数値ではありません。";
   session.messages.push_back({MessageKind::Error, {line}});
+}
+
+void addNonFiniteError(Session& session, const NonFiniteValue& e) {
+  session.messages.push_back(
+      {MessageKind::Block,
+       {"計算結果に有限でない値(無限大または非数)が生じました。", "[" + e.quantity() + "]", "",
+        "この計算の結果は出力しません。", "設計条件を確認して、訂正して下さい。"}});
 }
 
 // Without a ground reaction the member pages would show an earlier run's
@@ -43,13 +57,43 @@ void showResultsWindow(Session& session) {
   setUpResultsWindow(session.results, session.conditions.checked("CheckBox2"));
 }
 
+RunStatus publishIfFinite(Session& session, const std::function<void()>& run) {
+  // What the outputs showed before the run, put back when a result turns out
+  // not finite: a report must never mix a failed run with an earlier one.
+  ResultsWindow resultsBefore = session.results;
+  std::unique_ptr<TAntei> snapshotBefore = std::move(session.stabilitySnapshot);
+  std::vector<MemberJudgement> judgementsBefore = session.memberJudgements;
+  try {
+    run();
+    requireFiniteCharts(session.results);
+    requireFiniteJudgements(session.memberJudgements);
+    return RunStatus::Finished;
+  } catch (const ConversionError& e) {
+    addConversionError(session, e);
+    return RunStatus::ConversionFailed;
+  } catch (const NonFiniteValue& e) {
+    session.results = std::move(resultsBefore);
+    session.stabilitySnapshot = std::move(snapshotBefore);
+    session.memberJudgements = std::move(judgementsBefore);
+    addNonFiniteError(session, e);
+    return RunStatus::NotFinite;
+  }
+}
+
 RunStatus runCalculation(Session& session) {
   ResultsWindow& results = session.results;
+  // 1. Input checks; a blocking finding ends the command before anything changes.
   try {
-    // 1. Input checks; a blocking finding ends the command before anything changes.
     if (checkDesignConditions(session.conditions, session.messages)) return RunStatus::Blocked;
+  } catch (const ConversionError& e) {
+    addConversionError(session, e);
+    return RunStatus::ConversionFailed;
+  }
 
-    // 2. Results window on its first load page.
+  return publishIfFinite(session, [&] {
+    // 2. Results window on its first load page; the slab load tables follow
+    //    the buoyancy switch as it is now, also when the window was showing.
+    if (results.visible) setUpSlabLoadTables(results, session.conditions.checked("CheckBox2"));
     showResultsWindow(session);
     results.pageControl("PageControl1").active = "TabSheet1";
 
@@ -81,11 +125,7 @@ RunStatus runCalculation(Session& session) {
     // 7-8. The state goes with this scope; the run ends on the first load page.
     results.pageControl("PageControl1").active = "TabSheet3";
     results.pageControl("PageControl1").active = "TabSheet1";
-    return RunStatus::Finished;
-  } catch (const ConversionError& e) {
-    addConversionError(session, e);
-    return RunStatus::ConversionFailed;
-  }
+  });
 }
 
 }  // namespace kovrel

@@ -1,7 +1,9 @@
 #include "run/member_design.h"
 
 #include <algorithm>
+#include <string>
 
+#include "base/non_finite.h"
 #include "engine/bar_selection.h"
 #include "engine/member_loads.h"
 #include "engine/stem_wall.h"
@@ -13,7 +15,10 @@
 
 namespace kovrel {
 
-void designMembers(TAntei& s, Session& session) {
+namespace {
+
+// The members in turn; `member` names the one being designed, for a message.
+void designEachMember(TAntei& s, Session& session, const char*& member) {
   DesignConditions& dc = session.conditions;
   ResultsWindow& results = session.results;
   const bool colour = dc.index("RadioGroup10") == 0;
@@ -22,6 +27,7 @@ void designMembers(TAntei& s, Session& session) {
   std::vector<MemberJudgement>& judgements = session.memberJudgements;
   judgements.clear();
 
+  member = "たて壁";
   // Stem: fixed end, anchorage, report, four sections, figures.
   StemPressure pressure{wedge, dc.index("RadioGroup7"), 0, 0};
   StemDesign stem = designStem(s, pressure, readBarSetting(dc, Member::Stem));
@@ -50,6 +56,7 @@ void designMembers(TAntei& s, Session& session) {
   computeMemberLoads(s);
 
   const double ms = stem.fixedEnd.moment;
+  member = "つま先版";
   ToeDesign toe = designToeSlab(s, ms, buoyancy, readBarSetting(dc, Member::Toe));
   writeToeReport(results, s, toe, colour);
   if (s.wallType == 0) {
@@ -60,6 +67,7 @@ void designMembers(TAntei& s, Session& session) {
                                           {shear ? toe.tauM : 0.0, toe.tauCa}})});
   }
 
+  member = "かかと版";
   HeelDesign heel = designHeelSlab(s, ms, buoyancy, readBarSetting(dc, Member::Heel));
   writeHeelReport(results, s, heel, colour);
   judgements.push_back({"かかと版", heel.ok,
@@ -68,6 +76,7 @@ void designMembers(TAntei& s, Session& session) {
                                         {heel.tauM, heel.tauCa}})});
 
   const bool hasKey = dc.index("RadioGroup2") == 1;
+  member = "突起";
   KeyDesign key = designShearKey(s, hasKey, readBarSetting(dc, Member::Key));
   writeKeyReport(results, s, key, colour);
   if (hasKey) {
@@ -77,7 +86,19 @@ void designMembers(TAntei& s, Session& session) {
                                           {key.stresses.tau, key.tauCa}})});
   }
 
+  member = "たて壁";
   drawStemBarFigure(results, s);
+}
+
+}  // namespace
+
+void designMembers(TAntei& s, Session& session) {
+  const char* member = "たて壁";
+  try {
+    designEachMember(s, session, member);
+  } catch (const NonFiniteValue& e) {
+    throw NonFiniteValue(std::string(member) + ": " + e.quantity());
+  }
 }
 
 }  // namespace kovrel

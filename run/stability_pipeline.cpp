@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/design_loader.h"
+#include "engine/finite_guard.h"
 #include "engine/load_assembly.h"
 #include "engine/member_loads.h"
 #include "engine/passive_pressure.h"
@@ -87,6 +88,10 @@ void runStabilityPipeline(TAntei& s, Session& session) {
     computeReactionWidth(s);
     computeSliding(s, dc.index("RadioGroup2") == 1);
   }
+
+  // Every stability value must be a number before any of it is reported;
+  // the first that is not names itself in the run's message.
+  requireFiniteState(s);
 
   // 17. Report pages and figures: design conditions and contents, self
   //     weight II-1 and II-2, earth pressure and other loads II-3, the load

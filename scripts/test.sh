@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the normal and the sanitizer builds and runs
 # every test in both, then once more under a decimal-comma locale, and fuzzes
-# the design-condition file loader for a bounded time.
+# the design-condition file loader and condition sets through the whole run,
+# each for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh

@@ -546,5 +546,17 @@ TEST(SvgCanvas, LoadDiagramIsAWellFormedPictureWithEscapedText) {
   EXPECT_GT(open, 10u);
 }
 
+// Far from zero a tick counter that adds 1 to a double stops moving; the
+// ticks are counted instead, so such an axis still renders.
+TEST(ChartRenderer, AxisFarFromZeroStillRenders) {
+  Chart c = twoSeriesChart();
+  c.left = {1e17, 1e17 + 100, ""};
+  c.bottom = {-1e18, -1e18 + 64, ""};
+  RecordingCanvas canvas;
+  renderChart(c, canvas);
+  expectInsideFrame(canvas);
+  EXPECT_FALSE(chartAsSvg(c).empty());
+}
+
 }  // namespace
 }  // namespace kovrel

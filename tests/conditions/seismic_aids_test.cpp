@@ -35,6 +35,13 @@ TEST(SeismicAidsTest, ProposalThatIsNoNumberKeepsTheCoefficient) {
     EXPECT_THROW(proposeKh(dc), ConversionError) << bad;
     EXPECT_EQ(dc.text("Edit61"), "0.17");
   }
+  // Beyond single precision, or a product beyond it: no proposal either.
+  for (const auto& [kh0, cz] : {std::pair{"1e39", "1.0"}, std::pair{"1e30", "1e30"}}) {
+    dc.setText("ComboBox5", kh0);
+    dc.setText("ComboBox6", cz);
+    EXPECT_THROW(proposeKh(dc), SeismicAidError) << kh0 << " " << cz;
+    EXPECT_EQ(dc.text("Edit61"), "0.17");
+  }
 }
 
 TEST(SeismicAidsTest, StandardValueClickSetsKh0OnlyInDataCells) {

@@ -95,5 +95,11 @@ TEST(BearingFactors, NinetyDegreesIsOutOfRangeNotInfinite) {
   EXPECT_TRUE(std::isfinite(bearingFactorNgamma(90, 0)));
 }
 
+// The bracket search counts its steps: an angle no 2° step can move on (or
+// one that would take millions of them) ends as out of range.
+TEST(BearingFactors, AbsurdAnglesEndTheBracketSearch) {
+  for (double phi : {1e7, 1e17, 1e300}) EXPECT_EQ(bearingFactorNc(0.3, phi), -9.0) << phi;
+}
+
 }  // namespace
 }  // namespace kovrel

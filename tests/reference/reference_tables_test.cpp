@@ -96,6 +96,29 @@ TEST(EarthPressureTableTest, BadWindowValuesNameTheControl) {
   } catch (const std::invalid_argument& e) {
     EXPECT_NE(std::string(e.what()).find("ComboBox2"), std::string::npos) << e.what();
   }
+  // The soil numbers share the plausible ranges of the design conditions;
+  // a back batter beyond 1:10 is no wall of these types.
+  const struct {
+    std::string EarthPressureWindow::*field;
+    const char* text;
+    const char* control;
+  } absurd[] = {{&EarthPressureWindow::gamma, "1e300", "ComboBox2"},
+                {&EarthPressureWindow::phi, "-1e300", "ComboBox3"},
+                {&EarthPressureWindow::phi, "75", "ComboBox3"},
+                {&EarthPressureWindow::cohesion, "1e308", "ComboBox4"},
+                {&EarthPressureWindow::batterGravity, "1e300", "ComboBox6"}};
+  for (const auto& a : absurd) {
+    EarthPressureWindow w;
+    w.wallTab = 1;
+    w.*a.field = a.text;
+    try {
+      computeEarthPressureTable(w, dc, table);
+      ADD_FAILURE() << a.text << " was accepted";
+    } catch (const std::invalid_argument& e) {
+      EXPECT_NE(std::string(e.what()).find(a.control), std::string::npos) << e.what();
+      EXPECT_NE(std::string(e.what()).find(a.text), std::string::npos) << e.what();
+    }
+  }
   // The seismic group proposes kh and enables it.
   window.gamma = "20";
   window.chooseSeismic(1);

@@ -198,6 +198,7 @@ TEST(StabilityReport, SafetyFactorMethodBelowTheRequiredValue) {
   s.outlineX[9] = 6;
   s.resistingMoment = 900;
   s.overturningMoment = 600;
+  s.bearingFsRequired = 3.0;  // as every run sets it
   writeStabilityReport(s, session.conditions, session.results);
   const auto& lines = session.results.listBox("ListBox4").lines;
   ASSERT_GE(lines.size(), 3u);
@@ -248,6 +249,7 @@ TEST(StabilityReport, DegenerateResultsReadAsClearNo) {
   s.sumV = 0;
   s.bearingState = 3;
   s.eccentricity = 3;
+  s.bearingFsRequired = 3.0;
   writeStabilityReport(s, session.conditions, session.results);
   const auto& l4 = session.results.listBox("ListBox4").lines;
   EXPECT_NE(std::find(l4.begin(), l4.end(),

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
+#include "base/non_finite.h"
+
 namespace kovrel {
 namespace {
 
@@ -66,10 +70,22 @@ TEST(FormatNumber, PictureWithoutPlacesIsLiteralText) {
   EXPECT_EQ(formatNumber("   水圧は無い。", 3.0), "   水圧は無い。");
 }
 
-TEST(FormatNumber, NonFiniteValuesNeverPrintGarbage) {
-  // The engine guards its divisions; should a non-finite value slip through,
-  // the picture prints zero digits rather than "nan" in a signed report.
-  EXPECT_EQ(formatNumber("0.00", std::numeric_limits<double>::quiet_NaN()), "0.00");
+TEST(FormatNumber, NonFiniteValuesAreRefusedNamingThePicture) {
+  // Zero digits for an infinite or undefined value would pass a failed
+  // calculation off as a result: the picture refuses it and names itself.
+  for (double bad :
+       {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity()}) {
+    try {
+      formatNumber("    Mr(抵抗ﾓｰﾒﾝﾄ)  =#,0.00kNm", bad);
+      ADD_FAILURE() << "printed " << bad;
+    } catch (const NonFiniteValue& e) {
+      EXPECT_EQ(e.quantity(), "Mr(抵抗ﾓｰﾒﾝﾄ)  =#,0.00kNm");
+    }
+  }
+  // The largest and smallest finite values still print.
+  EXPECT_EQ(formatNumber("0.00", 4.9e-324), "0.00");
+  EXPECT_EQ(formatNumber("0", 1e308).size(), 309u);
 }
 
 }  // namespace

@@ -2,6 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/non_finite.h"
+#include "engine/finite_guard.h"
+#include "results/number_picture.h"
+
 namespace kovrel {
 namespace {
 
@@ -84,6 +94,82 @@ TEST(RunCalculation, StateStartsAtZeroForEveryRun) {
     }
   });
   EXPECT_TRUE(allZero);
+}
+
+// A run that meets a value that is not finite, wherever it meets it, leaves
+// the outputs exactly as the previous run left them and says which quantity.
+TEST(RunCalculation, NonFiniteResultLeavesThePreviousRunInPlace) {
+  Session session;
+  ASSERT_EQ(runCalculation(session), RunStatus::Finished);
+  const ResultsWindow before = session.results;
+  const double earthForce = session.stabilitySnapshot->earthForce;
+  const size_t judgements = session.memberJudgements.size();
+  ASSERT_GT(judgements, 0u);
+
+  struct Failure {
+    const char* where;
+    std::function<void(Session&)> body;
+    std::string quantity;
+  };
+  const Failure failures[] = {
+      {"a report line",
+       [](Session& s) {
+         s.results.listBox("ListBox3").lines = {"half"};
+         s.stabilitySnapshot = std::make_unique<TAntei>();
+         s.memberJudgements.clear();
+         formatNumber("  Fs=0.00", std::nan(""));
+       },
+       "Fs=0.00"},
+      {"a chart point",
+       [](Session& s) {
+         s.results.chart("Chart5").seriesNamed("Series8").points.push_back(
+             {1.0, HUGE_VAL, "", std::nullopt});
+       },
+       "Chart5「すべり角～土圧図」 Series8"},
+      {"a chart axis", [](Session& s) { s.results.chart("Chart11").left.maximum = -HUGE_VAL; },
+       "Chart11「地盤反力」 縦軸"},
+      {"a member ratio",
+       [](Session& s) {
+         s.memberJudgements.push_back({"突起", false, std::nan("")});
+       },
+       "突起 応力度比"},
+  };
+  for (const Failure& f : failures) {
+    EXPECT_EQ(publishIfFinite(session, [&] { f.body(session); }), RunStatus::NotFinite) << f.where;
+    EXPECT_EQ(session.messages.back().kind, MessageKind::Block) << f.where;
+    EXPECT_EQ(session.messages.back().lines,
+              (std::vector<std::string>{
+                  "計算結果に有限でない値(無限大または非数)が生じました。", "[" + f.quantity + "]",
+                  "", "この計算の結果は出力しません。", "設計条件を確認して、訂正して下さい。"}))
+        << f.where;
+    EXPECT_EQ(session.results.listBox("ListBox3").lines, before.listBox("ListBox3").lines);
+    EXPECT_EQ(session.results.chart("Chart5").seriesNamed("Series8").points.size(),
+              before.chart("Chart5").seriesNamed("Series8").points.size());
+    EXPECT_EQ(session.results.chart("Chart11").left.maximum, before.chart("Chart11").left.maximum);
+    ASSERT_NE(session.stabilitySnapshot, nullptr) << f.where;
+    EXPECT_EQ(session.stabilitySnapshot->earthForce, earthForce) << f.where;
+    EXPECT_EQ(session.memberJudgements.size(), judgements) << f.where;
+  }
+}
+
+TEST(FiniteGuard, NamesTheFirstFieldThatIsNotFinite) {
+  TAntei s;
+  EXPECT_NO_THROW(requireFiniteState(s));
+  s.outlineY[7] = std::nan("");
+  s.earthForceH = HUGE_VAL;
+  try {
+    requireFiniteState(s);
+    FAIL() << "accepted";
+  } catch (const NonFiniteValue& e) {
+    EXPECT_EQ(e.quantity(), "outlineY[7]");  // the outline comes first in the state
+  }
+  s.outlineY[7] = 0;
+  try {
+    requireFiniteState(s);
+    FAIL() << "accepted";
+  } catch (const NonFiniteValue& e) {
+    EXPECT_EQ(e.quantity(), "earthForceH");
+  }
 }
 
 }  // namespace

@@ -132,6 +132,7 @@ TEST(MemberDesign, LWallWithKeyWaterAndBuoyancy) {
   dc.setText("Edit40", "500");
   dc.setText("Edit41", "500");
   dc.setChecked("CheckBox3", true);
+  dc.setText("ComboBox8", "9.8");  // as the water switch proposes
   dc.setText("Edit62", "2.0");
   dc.setChecked("CheckBox2", true);
   ASSERT_EQ(runCalculation(session), RunStatus::Finished) << session.messages.size();
