@@ -15,6 +15,7 @@
 #include "app/text_export.h"
 #include "base/atomic_file.h"
 #include "base/shift_jis.h"
+#include "conditions/control_input.h"
 #include "run/calculation.h"
 #include "run/session.h"
 
@@ -98,68 +99,6 @@ Options parse(const std::vector<std::string>& args, std::ostream& out, bool& don
   return o;
 }
 
-bool parseIndex(const std::string& text, int& value) {
-  if (text.empty() || text.size() > 6) return false;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  value = std::stoi(text);
-  return true;
-}
-
-// One --set, as the user would type or click it.
-void applySet(DesignConditions& dc, const std::string& name, const std::string& value) {
-  // A grid cell: NAME[c,r].
-  size_t bracket = name.find('[');
-  if (bracket != std::string::npos) {
-    std::string grid = name.substr(0, bracket);
-    int col = 0, row = 0;
-    size_t comma = name.find(',', bracket);
-    if (name.back() != ']' || comma == std::string::npos ||
-        !parseIndex(name.substr(bracket + 1, comma - bracket - 1), col) ||
-        !parseIndex(name.substr(comma + 1, name.size() - comma - 2), row)) {
-      throw UsageError("malformed cell name \"" + name + "\"");
-    }
-    if (!dc.has(grid) || dc.control(grid).kind != ControlKind::Grid) {
-      throw UsageError("no grid named \"" + grid + "\"");
-    }
-    const Control& g = dc.control(grid);
-    if (col >= g.colCount || row >= g.rowCount) throw UsageError(name + " is outside the grid");
-    dc.setCell(grid, col, row, value);
-    return;
-  }
-  if (!dc.has(name)) throw UsageError("no control named \"" + name + "\"");
-  const Control& c = dc.control(name);
-  switch (c.kind) {
-    case ControlKind::Edit:
-    case ControlKind::Combo:
-      dc.setText(name, value);
-      return;
-    case ControlKind::Radio:
-    case ControlKind::TabSet:
-    case ControlKind::PageControl: {
-      int index = 0;
-      if (!parseIndex(value, index) || index >= int(c.items.size())) {
-        throw UsageError(name + " takes an index from 0 to " + std::to_string(c.items.size() - 1) +
-                         ", not \"" + value + "\"");
-      }
-      dc.clickIndex(name, index);
-      return;
-    }
-    case ControlKind::Check:
-      if (value == "1" || value == "TRUE") {
-        dc.setChecked(name, true);
-      } else if (value == "0" || value == "FALSE") {
-        dc.setChecked(name, false);
-      } else {
-        throw UsageError(name + " takes 1 or 0, not \"" + value + "\"");
-      }
-      return;
-    case ControlKind::Grid:
-      throw UsageError(name + " is a grid: set a cell as " + name + "[c,r]");
-  }
-}
-
 void writeOutput(const std::string& path, const std::string& bytes, std::ostream& out) {
   if (path == "-") {
     out << bytes;
@@ -192,7 +131,13 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       loaded = loadConditions(session, o.datFile);
       if (!loaded) err << "kovrel-cli: " << session.messages.back().joined("\n") << "\n";
     }
-    for (const auto& [name, value] : o.sets) applySet(session.conditions, name, value);
+    for (const auto& [name, value] : o.sets) {
+      try {
+        applyControlInput(session.conditions, name, value);
+      } catch (const ControlInputError& e) {
+        throw UsageError(e.what());
+      }
+    }
   } catch (const UsageError& e) {
     err << "kovrel-cli: " << e.what() << "\n" << kUsage;
     return kExitUsage;

@@ -12,10 +12,7 @@ namespace kovrel {
 namespace {
 
 void addConversionError(Session& session, const ConversionError& e) {
-  std::string line = e.control();
-  if (!e.label().empty()) line += "「" + e.label() + "」";
-  line += "の \"" + e.text() + "\" は数値ではありません。";
-  session.messages.push_back({MessageKind::Error, {line}});
+  session.messages.push_back({MessageKind::Error, {conversionMessage(e)}});
 }
 
 // Without a ground reaction the member pages would show an earlier run's
