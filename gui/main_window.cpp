@@ -298,7 +298,9 @@ void MainWindow::firstShown() {
   status_->setText(QString::fromUtf8(kStatusText));
   setWindowTitle(kProgramCaption);
   about_->setLines(kProgramCaption, kProgramDate);
-  for (QAction* a : findChildren<QAction*>()) a->setEnabled(true);
+  for (QAction* a : findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly)) {
+    a->setEnabled(true);
+  }
   // The design-conditions window opens centred on the screen, in its
   // initial state, with the menus following its wall type.
   if (QScreen* screen = design_->screen()) {
