@@ -90,8 +90,10 @@ QComboBox* ControlBinder::combo(const std::string& name) {
   const Control& c = session_.conditions().control(name);
   auto* box = new QComboBox;
   box->setEditable(true);
-  // The text is the value; an entry typed in is never added to the items.
+  // The text is the value, exactly as typed: an entry is never added to the
+  // items, and no inline completion shows a text the model does not hold.
   box->setInsertPolicy(QComboBox::NoInsert);
+  box->setCompleter(nullptr);
   for (const std::string& item : c.items) box->addItem(q(item));
   box->setMaxVisibleItems(12);
   bind(name, box);

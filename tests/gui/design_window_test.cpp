@@ -321,6 +321,11 @@ class DesignWindowTest : public QObject {
     combo->lineEdit()->selectAll();
     QTest::keyClicks(combo->lineEdit(), "23.0");
     QCOMPARE(session->conditions().text("ComboBox7"), std::string("23.0"));
+    // A prefix of an item stays as typed: no completion adds to it.
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), "23");
+    QCOMPARE(combo->currentText(), QString("23"));
+    QCOMPARE(session->conditions().text("ComboBox7"), std::string("23"));
     auto* layers = window->findChild<QTableWidget*>("StringGrid2");
     layers->item(2, 1)->setText("3.5");
     QCOMPARE(session->conditions().cell("StringGrid2", 1, 2), std::string("3.5"));
