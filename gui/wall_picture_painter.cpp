@@ -153,10 +153,11 @@ void paintDimensionGuides(QPainter& p, const TWaLLImage& o, bool lType) {
   for (int i : {2, 1})
     engraved(p, QPointF(chainX - 3, o.y[size_t(i)]), QPointF(chainX + 3, o.y[size_t(i)]));
   engraved(p, QPointF(chainX, o.y[4]), QPointF(o.x[4], o.y[4]));
-  const double lowY = 191;
+  // Below the deepest key (y 198), so a key never crosses the chains.
+  const double lowY = 202;
   if (!lType) dimension(p, QPointF(o.x[0], lowY), QPointF(o.x[3], lowY));
   dimension(p, QPointF(o.x[6], lowY), QPointF(o.x[9], lowY));
-  dimension(p, QPointF(o.x[0], 211), QPointF(o.x[9], 211));
+  dimension(p, QPointF(o.x[0], 225), QPointF(o.x[9], 225));
   for (const DimensionEditSlot& slot : dimensionEditSlots()) {
     const char* name = lType ? slot.lType : slot.invertedT;
     if (!name) continue;
@@ -260,7 +261,7 @@ const WallPicture* findPicture(const WallPictures& model, const std::string& nam
 }  // namespace
 
 QSizeF wallPictureSize(const std::string& picture) {
-  if (picture == "Image1" || picture == "Image3") return {300, 230};
+  if (picture == "Image1" || picture == "Image3") return {300, 246};
   if (picture == "Image6") return {200, 100};
   if (picture == "Image8") return {240, 205};
   if (picture == "Image5") return {260, 230};
@@ -309,8 +310,8 @@ const std::vector<DimensionEditSlot>& dimensionEditSlots() {
       {"Edit10", "Edit6", QRectF(62, 34, 38, 15)},   {"Edit11", "Edit22", QRectF(106, 34, 38, 15)},
       {"Edit29", "Edit32", QRectF(150, 34, 38, 15)}, {"Edit12", "Edit44", QRectF(30, 108, 38, 15)},
       {"Edit5", "Edit45", QRectF(30, 146, 38, 15)},  {"Edit3", "Edit46", QRectF(30, 166, 38, 15)},
-      {"Edit8", nullptr, QRectF(56, 194, 38, 15)},   {"Edit9", "Edit47", QRectF(146, 194, 38, 15)},
-      {"Edit7", "Edit48", QRectF(124, 213, 38, 15)}, {"Edit4", "Edit49", QRectF(210, 140, 38, 15)},
+      {"Edit8", nullptr, QRectF(56, 206, 38, 15)},   {"Edit9", "Edit47", QRectF(146, 206, 38, 15)},
+      {"Edit7", "Edit48", QRectF(124, 228, 38, 15)}, {"Edit4", "Edit49", QRectF(210, 140, 38, 15)},
   };
   return table;
 }
