@@ -6,7 +6,6 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  kovrel::gui::setUpApplication();
   kovrel::gui::Program program;
   program.start(QApplication::arguments());
   return app.exec();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QScreen>
 
 #include "gui/fonts.h"
 #include "gui/gui_dialogs.h"
@@ -27,6 +28,7 @@ void setUpApplication() {
 }
 
 Program::Program(GuiDialogs* dialogs) {
+  setUpApplication();
   if (!dialogs) {
     ownDialogs_ = std::make_unique<QtDialogs>();
     dialogs = ownDialogs_.get();
@@ -38,6 +40,10 @@ Program::Program(GuiDialogs* dialogs) {
 Program::~Program() = default;
 
 void Program::start(const QStringList& arguments) {
+  // Maximised; without a window manager to honour that, the screen's size.
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    window_->setGeometry(screen->availableGeometry());
+  }
   window_->showMaximized();
   // The first argument that is no option names a design-condition file.
   for (const QString& argument : arguments.mid(1)) {

@@ -33,8 +33,9 @@ class Program {
   std::unique_ptr<MainWindow> window_;
 };
 
-// The application-wide settings: title, font, substitutions. Call once after
-// the QApplication exists.
+// The application-wide settings: title, icon, font, substitutions, the
+// disabled text colour. The Program's constructor calls it; the QApplication
+// must exist.
 void setUpApplication();
 
 }  // namespace kovrel::gui

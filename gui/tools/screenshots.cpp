@@ -61,7 +61,6 @@ void savePicture(GuiSession& s, const char* picture, const QString& name) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  setUpApplication();
   out = QDir(argc > 1 ? argv[1] : "screenshots");
   out.mkpath(".");
   SilentDialogs dialogs;

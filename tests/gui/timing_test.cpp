@@ -66,7 +66,6 @@ int main(int argc, char** argv) {
   QElapsedTimer timer;
   timer.start();
   QApplication app(argc, argv);
-  setUpApplication();
   {
     testing::FakeDialogs dialogs;
     Program program(&dialogs);
