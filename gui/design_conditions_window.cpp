@@ -22,6 +22,12 @@
 namespace kovrel::gui {
 namespace {
 
+// Changes a tab's visibility only when it differs: each change lays the
+// tab bar out again.
+void showTab(QTabWidget* tabs, int index, bool visible) {
+  if (tabs->isTabVisible(index) != visible) tabs->setTabVisible(index, visible);
+}
+
 // Two label-and-field pairs per row, for the short sections.
 QGroupBox* pairedFields(const QString& title, const QString& objectName, ControlBinder& binder,
                         std::initializer_list<const char*> names) {
@@ -246,13 +252,13 @@ void DesignConditionsWindow::refresh() {
   binder_->refresh();
   {
     QSignalBlocker block(loadPages_);
-    loadPages_->setTabVisible(3, w.seismicPageVisible);
+    showTab(loadPages_, 3, w.seismicPageVisible);
     if (loadPages_->currentIndex() != w.loadPage) loadPages_->setCurrentIndex(w.loadPage);
   }
   {
     QSignalBlocker block(rebarTabs_);
-    rebarTabs_->setTabVisible(2, w.heelRebarTabVisible);
-    rebarTabs_->setTabVisible(3, w.keyRebarTabVisible);
+    showTab(rebarTabs_, 2, w.heelRebarTabVisible);
+    showTab(rebarTabs_, 3, w.keyRebarTabVisible);
     if (rebarTabs_->currentIndex() != w.rebarTab) rebarTabs_->setCurrentIndex(w.rebarTab);
   }
   if (radioGroup4_ && radioGroup4_->isVisibleTo(this) != w.radioGroup4Visible) {

@@ -1,5 +1,6 @@
 #include "gui/numeric_keypad_window.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -59,6 +60,11 @@ void NumericKeypadWindow::showAt(QPoint at) {
   move(at);
   show();
   raise();
+}
+
+void NumericKeypadWindow::closeEvent(QCloseEvent* event) {
+  if (session_.keypad().isOpen()) session_.pressKey("取消");
+  event->accept();
 }
 
 void NumericKeypadWindow::refresh() {

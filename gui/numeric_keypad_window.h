@@ -24,6 +24,10 @@ class NumericKeypadWindow : public QWidget {
   // Shows the keypad with its top-left at a screen point, without activating it.
   void showAt(QPoint at);
 
+ protected:
+  // Closing the keypad by its frame cancels it, as "取消" does.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void refresh();
 

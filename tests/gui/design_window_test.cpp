@@ -417,6 +417,14 @@ class DesignWindowTest : public QObject {
     QCOMPARE(session->conditions().text("Edit14"), std::string("32.5"));
     QVERIFY(!keypad->isVisible());
 
+    // Closed by its frame, it cancels: the next transfer writes nothing typed before.
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::mouseClick(keypad->key("7"), Qt::LeftButton);
+    keypad->close();
+    QVERIFY(!session->keypad().isOpen());
+    QCOMPARE(session->keypad().text(), std::string());
+    QCOMPARE(edit->text(), QString("32.5"));
+
     // A disabled edit and the kh result do not open it.
     QTest::mouseClick(widget("Edit28"), Qt::LeftButton);
     QVERIFY(!keypad->isVisible());
