@@ -9,7 +9,6 @@
 #include "app/metafile_export.h"
 #include "app/pdf_export.h"
 #include "app/reference_export.h"
-#include "app/set_option.h"
 #include "app/start_up.h"
 #include "app/summary.h"
 #include "app/svg_export.h"
@@ -18,6 +17,7 @@
 #include "base/non_finite.h"
 #include "base/shift_jis.h"
 #include "base/utf8.h"
+#include "conditions/control_input.h"
 #include "run/calculation.h"
 #include "run/session.h"
 
@@ -143,11 +143,14 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       loaded = loadConditions(session, o.datFile);
       if (!loaded) err << "kovrel-cli: " << session.messages.back().joined("\n") << "\n";
     }
-    for (const auto& [name, value] : o.sets) applySetOption(session.conditions, name, value);
+    for (const auto& [name, value] : o.sets) {
+      try {
+        applyControlInput(session.conditions, name, value);
+      } catch (const ControlInputError& e) {
+        throw UsageError(e.what());
+      }
+    }
   } catch (const UsageError& e) {
-    err << "kovrel-cli: " << e.what() << "\n" << kUsage;
-    return kExitUsage;
-  } catch (const SetOptionError& e) {
     err << "kovrel-cli: " << e.what() << "\n" << kUsage;
     return kExitUsage;
   }

@@ -38,6 +38,13 @@ ConversionError::ConversionError(std::string control, std::string label, std::st
       label_(std::move(label)),
       text_(std::move(text)) {}
 
+std::string conversionMessage(const ConversionError& e) {
+  std::string line = e.control();
+  if (!e.label().empty()) line += "「" + e.label() + "」";
+  line += "の \"" + quotedForMessage(e.text()) + "\" は数値ではありません。";
+  return line;
+}
+
 DesignConditions::DesignConditions() : controls_(initialControls()) {
   for (size_t i = 0; i < controls_.size(); ++i) byName_.emplace(controls_[i].name, i);
 }

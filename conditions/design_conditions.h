@@ -27,6 +27,10 @@ class ConversionError : public std::runtime_error {
   std::string control_, label_, text_;
 };
 
+// The message the user sees for a ConversionError: the control, its label
+// and the text that is no number.
+std::string conversionMessage(const ConversionError& e);
+
 // A control name the program does not know: a caller's mistake.
 class UnknownControl : public std::out_of_range {
  public:

@@ -14,7 +14,6 @@
 
 #include "app/cli.h"
 #include "app/pdf_export.h"
-#include "app/set_option.h"
 #include "app/start_up.h"
 #include "app/summary.h"
 #include "app/svg_canvas.h"
@@ -23,6 +22,7 @@
 #include "app/wmf_canvas.h"
 #include "base/shift_jis.h"
 #include "base/utf8.h"
+#include "conditions/control_input.h"
 #include "conditions/dat_file.h"
 #include "engine/finite_guard.h"
 #include "pdf/pdf_error.h"
@@ -80,8 +80,8 @@ void checkRunAndExports(const std::vector<std::string>& lines) {
     const size_t eq = line.find('=');
     if (eq == std::string::npos || eq == 0) continue;
     try {
-      applySetOption(session.conditions, line.substr(0, eq), line.substr(eq + 1));
-    } catch (const SetOptionError&) {
+      applyControlInput(session.conditions, line.substr(0, eq), line.substr(eq + 1));
+    } catch (const ControlInputError&) {
     }
   }
   const RunStatus status = runCalculation(session);

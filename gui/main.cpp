@@ -1,13 +1,12 @@
-// The desktop program: one QApplication, the windows of the session, the
-// event loop. Everything it shows comes from the core's model.
+// The desktop program: one QApplication, the program's windows, the event
+// loop. `kovrel FILE.dat` opens that design-condition file at start-up.
 #include <QApplication>
-#include <QMainWindow>
+
+#include "gui/program.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  app.setApplicationName("Kovrel");
-  QMainWindow window;
-  window.setWindowTitle("Kovrel");
-  window.show();
+  kovrel::gui::Program program;
+  program.start(QApplication::arguments());
   return app.exec();
 }

@@ -9,23 +9,18 @@
 #include <cstdint>
 
 #include "app/chart_renderer.h"
+#include "gui/fonts.h"
 
 namespace kovrel {
 namespace {
 
-// The chart font of the window layout. Where the program has not mapped it to
-// an installed Japanese font yet, the chart does so itself: IPA Gothic first,
-// whose half-width characters are exactly half an em, as the renderer
-// estimates.
+// The chart font of the window layout, mapped to an installed Japanese font
+// (IPA Gothic first, whose half-width characters are exactly half an em, as
+// the renderer estimates) even where no window has set the mapping up yet.
 const QString& chartFontFamily() {
   static const QString family = [] {
-    const QString name = QString::fromUtf8("ＭＳ ゴシック");
-    if (QFont::substitutes(name).isEmpty()) {
-      QFont::insertSubstitutions(
-          name, {QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic"),
-                 QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("Noto Sans CJK JP")});
-    }
-    return name;
+    gui::installFontSubstitutions();
+    return QString::fromUtf8(gui::kFixedFont);
   }();
   return family;
 }

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "base/non_finite.h"
-#include "base/utf8.h"
 #include "engine/finite_guard.h"
 #include "engine/input_checks.h"
 #include "results/finite_charts.h"
@@ -19,10 +18,7 @@ namespace kovrel {
 namespace {
 
 void addConversionError(Session& session, const ConversionError& e) {
-  std::string line = e.control();
-  if (!e.label().empty()) line += "「" + e.label() + "」";
-  line += "の \"" + quotedForMessage(e.text()) + "\" は数値ではありません。";
-  session.messages.push_back({MessageKind::Error, {line}});
+  session.messages.push_back({MessageKind::Error, {conversionMessage(e)}});
 }
 
 void addNonFiniteError(Session& session, const NonFiniteValue& e) {

@@ -19,7 +19,6 @@
 #include "app/json_export.h"
 #include "app/pdf_export.h"
 #include "app/reference_export.h"
-#include "app/set_option.h"
 #include "app/start_up.h"
 #include "app/summary.h"
 #include "app/svg_canvas.h"
@@ -28,6 +27,7 @@
 #include "app/wmf_canvas.h"
 #include "base/shift_jis.h"
 #include "conditions/condition_ranges.h"
+#include "conditions/control_input.h"
 #include "conditions/dat_file.h"
 #include "engine/finite_guard.h"
 #include "pdf/pdf_error.h"
@@ -299,8 +299,8 @@ void runCase(const Sets& sets, const std::string& what, bool everyOutput, Tally&
   const std::string& before = startingResults(everyOutput);
   for (const auto& [name, value] : sets) {
     try {
-      applySetOption(session->conditions, name, value);
-    } catch (const SetOptionError&) {
+      applyControlInput(session->conditions, name, value);
+    } catch (const ControlInputError&) {
       ++tally.refusedSets;
     }
   }
