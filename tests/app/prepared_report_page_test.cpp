@@ -72,7 +72,9 @@ TEST(PreparedReportPage, EveryPageFillsFromItsSources) {
       switch (b.kind) {
         case PageBlock::Text:
           EXPECT_EQ(b.lines, r.listBox(b.source).lines) << b.source;
-          EXPECT_NEAR(b.memoHeightMm, pixelsToMm((b.fontPt == 12 ? 16.0 : 13.0) * (b.lines.size() + 2)), 1e-9) << b.source;
+          EXPECT_NEAR(b.memoHeightMm,
+                      pixelsToMm((b.fontPt == 12 ? 16.0 : 13.0) * (b.lines.size() + 2)), 1e-9)
+              << b.source;
           break;
         case PageBlock::Table: {
           const StringGrid& g = r.grid(b.source);
