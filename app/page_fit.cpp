@@ -42,15 +42,18 @@ std::vector<FitPlacement> fitPageBlocks(const std::vector<FitBlock>& blocks,
   std::vector<std::vector<PageRect>> ink(blocks.size());
   for (size_t i = 0; i < blocks.size(); ++i) ink[i] = placed(blocks[i], fit[i]);
 
-  // Figures first: they keep their size, so only a move can bring them in.
+  // Figures first: they keep their size, so only a move can bring them in;
+  // so can a table too wide for its place.
   for (size_t i = 0; i < blocks.size(); ++i) {
-    if (blocks[i].kind != FitKind::Movable || ink[i].empty()) continue;
+    const bool figure = blocks[i].kind == FitKind::Movable;
+    const bool table = blocks[i].kind == FitKind::Shrinkable && blocks[i].fixedWidth;
+    if (!(figure || table) || ink[i].empty()) continue;
     PageRect all = ink[i].front();
     for (const PageRect& r : ink[i]) {
       all = {std::min(all.left, r.left), std::min(all.top, r.top), std::max(all.right, r.right),
              std::max(all.bottom, r.bottom)};
     }
-    if (all.bottom > rules.room.bottom) {
+    if (figure && all.bottom > rules.room.bottom) {
       fit[i].dy = std::max(rules.room.bottom - all.bottom, rules.room.top - all.top);
     }
     if (all.right > rules.room.right) {

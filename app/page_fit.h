@@ -4,7 +4,9 @@
 // fixed places, but their contents vary with the wall: a list that grows
 // with the loads, a table with more rows. The rule:
 //
-//   - A figure that would cross the frame moves up (or left) just enough.
+//   - A figure that would cross the frame moves up (or left) just enough; a
+//     table that would cross its right edge moves left (its columns keep
+//     their widths).
 //   - A text box or table that would cross the frame, or run into another
 //     block, is set smaller, its type and its line pitch together, to the
 //     largest scale (in steps of 1 %) at which it fits; every line stays.
@@ -37,6 +39,9 @@ struct FitBlock {
   // The rectangles the block's ink covers at a scale (1: as laid out), e.g.
   // one per line of a text box.
   std::function<std::vector<PageRect>(double scale)> boxes;
+  // A shrinkable block whose width does not shrink with it (a table): moved
+  // left rather than set smaller when it runs past the frame's right edge.
+  bool fixedWidth = false;
 };
 
 struct FitPlacement {

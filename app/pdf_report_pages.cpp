@@ -284,7 +284,7 @@ std::vector<FitBlock> PdfReportPages::fitBlocks(const PdfPage& pdfPage,
         blocks.push_back({FitKind::Shrinkable, listInk(b)});
         break;
       case PdfBlock::Table:
-        blocks.push_back({FitKind::Shrinkable, tableInk(b)});
+        blocks.push_back({FitKind::Shrinkable, tableInk(b), true});
         break;
       case PdfBlock::Figure:
         blocks.push_back({FitKind::Movable, chartInk(b)});

@@ -245,8 +245,8 @@ PreparedPage prepareReportPage(const ResultsWindow& results, std::string_view fo
 
   std::vector<FitBlock> fit;
   for (const PreparedBlock& block : page.blocks) {
-    fit.push_back(
-        {fitKind(block.kind), [&block](double scale) { return blockInkMm(block, scale); }});
+    fit.push_back({fitKind(block.kind), [&block](double scale) { return blockInkMm(block, scale); },
+                   block.kind == PageBlock::Table});
   }
   const std::vector<FitPlacement> placements = fitPageBlocks(fit, {reportRoomMm()});
   for (size_t i = 0; i < page.blocks.size(); ++i) {
