@@ -34,16 +34,17 @@ std::string renderPdfReport(const PdfReportSource& source) {
   doc.Contents().TextOut(285, 802, "目　　次");
   pages.listBlock(140, 60, results.listBox("ListBox20"), 12);
 
-  for (const PdfPage& page : pdfReportPages(source.wallType, source.shearKey)) {
+  for (PdfPage& page : pdfReportPages(source.wallType, source.shearKey)) {
     pages.nextPage();
     pages.pageHeading(page.heading);
+    pages.fitPage(page, results);
     for (const PdfBlock& b : page.blocks) {
       switch (b.kind) {
         case PdfBlock::List:
-          pages.listBlock(b.left, b.top, results.listBox(b.source), b.size);
+          pages.listBlock(b.left, b.top, results.listBox(b.source), b.size, b.scale);
           break;
         case PdfBlock::Table:
-          pages.tableBlock(b.left, b.top, b.title, results.grid(b.source), b.size);
+          pages.tableBlock(b.left, b.top, b.title, results.grid(b.source), b.size, b.scale);
           break;
         case PdfBlock::Figure:
           pages.chartBlock(b.mode, results.chart(b.source), b.left, b.top, b.width, b.height);

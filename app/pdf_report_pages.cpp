@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 #include "app/label_separation.h"
+#include "app/report_page_layouts.h"
 
 namespace kovrel {
 namespace {
@@ -12,9 +14,13 @@ constexpr double kFrameLeft = 45;
 constexpr double kFrameRight = 571;
 constexpr double kFrameTop = 817;
 constexpr double kFrameBottom = 28;
-// The lowest baseline of a list line: just clear of the frame's bottom edge.
-constexpr double kLowestBaseline = kFrameBottom + 4;
-constexpr double kSmallestListSize = 3;
+// The rule under the heading.
+constexpr double kHeadingRule = 797;
+// Clearance kept from the frame's rules.
+constexpr double kClearance = 2;
+// The ink of a line of text runs from this share of the size above its
+// baseline to the rest below it.
+constexpr double kAscent = 0.88;
 // A chart label's box runs from its baseline up to this share of the font
 // size: the ink of the numbers and units the labels hold, which have no
 // descenders. Labels raised by 8 over ones at 1 above their points stay clear.
@@ -73,24 +79,19 @@ void PdfReportPages::nextPage() {
   pageFrame();
 }
 
-void PdfReportPages::listBlock(double left, double top, const ListBox& box, double size) {
+void PdfReportPages::listBlock(double left, double top, const ListBox& box, double size,
+                               double scale) {
   TPDFContents& c = page();
-  // A list too long for the rest of the page is set smaller so that its last
-  // line still stands inside the frame, instead of running off the sheet.
-  const double room = kFrameTop - top - kLowestBaseline;
-  const size_t n = box.lines.size();
-  if (n > 1 && double(n - 1) * (size + 2) > room) {
-    size = std::max(room / double(n - 1) - 2, kSmallestListSize);
-  }
-  c.fontSize = size;
-  c.leading = size + 2;
+  const double leading = (size + 2) * scale;
+  c.fontSize = size * scale;
+  c.leading = leading;
   for (size_t i = 0; i < box.lines.size(); ++i) {
-    c.TextOut(pageX(left), pageY(top + double(i) * (size + 2)), box.lines[i]);
+    c.TextOut(pageX(left), pageY(top + double(i) * leading), box.lines[i]);
   }
 }
 
 void PdfReportPages::tableBlock(double left, double top, std::string_view title,
-                                const StringGrid& grid, double size) {
+                                const StringGrid& grid, double size, double scale) {
   TPDFContents& c = page();
   const double x0 = pageX(left);
   const double y0 = pageY(top);
@@ -104,7 +105,7 @@ void PdfReportPages::tableBlock(double left, double top, std::string_view title,
     edge[size_t(col) + 1] = edge[size_t(col)] + std::max(w, 0);
   }
   const double tableW = edge.back();
-  const double rowH = kPdfGridRowHeight - 3;
+  const double rowH = (kPdfGridRowHeight - 3) * scale;
   const double tableH = rowH * rows;
 
   c.strokeColor = clBlack;
@@ -120,7 +121,7 @@ void PdfReportPages::tableBlock(double left, double top, std::string_view title,
   for (int col = 0; col <= cols; ++col) {
     c.DrawLine(x0 + edge[size_t(col)], y0, x0 + edge[size_t(col)], y0 - tableH);
   }
-  c.fontSize = size;
+  c.fontSize = size * scale;
   c.TextOut(x0, y0 + 3, title);
   for (int col = 0; col < cols; ++col) {
     const double centre = x0 + (edge[size_t(col)] + edge[size_t(col) + 1]) / 2;
@@ -213,69 +214,198 @@ void PdfReportPages::chartBlock(int mode, const Chart& chart, double left, doubl
   c.GRestore();
 }
 
-std::vector<PdfPage> pdfReportPages(int wallType, bool shearKey) {
-  std::vector<PdfPage> pages = {
-      {"Ⅰ.設計条件",
+double PdfReportPages::textWidth(std::string_view text, double size) {
+  TPDFContents& c = page();
+  const double kept = c.fontSize;
+  c.fontSize = size;
+  const double w = c.TextWidth(text);
+  c.fontSize = kept;
+  return w;
+}
+
+std::vector<FitBlock> PdfReportPages::fitBlocks(const PdfPage& pdfPage,
+                                                const ResultsWindow& results) {
+  // Ink in (left, top) units: x to the right, y downwards from the frame's top.
+  auto listInk = [this, &results](const PdfBlock& b) {
+    // Widths at the block's size; at a scale they shrink in proportion.
+    struct Line {
+      double lead, width;
+    };
+    std::vector<Line> lines;
+    for (const std::string& text : results.listBox(b.source).lines) {
+      const size_t first = text.find_first_not_of(' ');
+      lines.push_back({first == std::string::npos ? 0 : textWidth(text.substr(0, first), b.size),
+                       first == std::string::npos ? 0 : textWidth(text, b.size)});
+    }
+    return [b, lines](double scale) {
+      std::vector<PageRect> ink;
+      const double size = b.size * scale, leading = (b.size + 2) * scale;
+      for (size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].width <= lines[i].lead) continue;
+        const double baseline = b.top + double(i) * leading;
+        ink.push_back({b.left + lines[i].lead * scale, baseline - kAscent * size,
+                       b.left + lines[i].width * scale, baseline + (1 - kAscent) * size});
+      }
+      return ink;
+    };
+  };
+  auto tableInk = [this, &results](const PdfBlock& b) {
+    const StringGrid& grid = results.grid(b.source);
+    double width = 0;
+    for (int col = 0; col < grid.colCount(); ++col) {
+      const size_t k = size_t(col);
+      width += std::max(k < grid.colWidths.size() ? grid.colWidths[k] : kPdfGridDefaultColWidth, 0);
+    }
+    const double titleWidth = textWidth(b.title, b.size);
+    const int rows = grid.rowCount();
+    return [b, width, titleWidth, rows](double scale) {
+      const double size = b.size * scale, baseline = b.top - 3;
+      return std::vector<PageRect>{
+          {b.left, baseline - kAscent * size, b.left + titleWidth * scale,
+           baseline + (1 - kAscent) * size},
+          {b.left, b.top, b.left + width, b.top + rows * (kPdfGridRowHeight - 3) * scale}};
+    };
+  };
+  auto chartInk = [this, &results](const PdfBlock& b) {
+    const Chart& chart = results.chart(b.source);
+    // The title above the frame, the bottom axis title under it, the left
+    // axis title at its right (8 points).
+    const double top = b.top - 3 - kAscent * 8;
+    const double bottom = b.top + b.height + (chart.bottom.title.empty() ? 0 : 10 + 2);
+    const double right =
+        b.left + b.width + (chart.left.title.empty() ? 0 : 2 + textWidth(chart.left.title, 8));
+    return [=](double) { return std::vector<PageRect>{{b.left, top, right, bottom}}; };
+  };
+
+  std::vector<FitBlock> blocks;
+  for (const PdfBlock& b : pdfPage.blocks) {
+    switch (b.kind) {
+      case PdfBlock::List:
+        blocks.push_back({FitKind::Shrinkable, listInk(b)});
+        break;
+      case PdfBlock::Table:
+        blocks.push_back({FitKind::Shrinkable, tableInk(b), true});
+        break;
+      case PdfBlock::Figure:
+        blocks.push_back({FitKind::Movable, chartInk(b)});
+        break;
+    }
+  }
+  return blocks;
+}
+
+PageRect PdfReportPages::room() {
+  return {kClearance, kFrameTop - kHeadingRule + kClearance, kFrameRight - kFrameLeft - kClearance,
+          kFrameTop - kFrameBottom - kClearance};
+}
+
+void PdfReportPages::fitPage(PdfPage& pdfPage, const ResultsWindow& results) {
+  const std::vector<FitPlacement> fit = fitPageBlocks(fitBlocks(pdfPage, results), {room()});
+  for (size_t i = 0; i < fit.size(); ++i) {
+    PdfBlock& b = pdfPage.blocks[i];
+    b.scale = fit[i].scale;
+    b.left += fit[i].dx;
+    b.top += fit[i].dy;
+  }
+}
+
+std::vector<std::vector<PageRect>> PdfReportPages::pageInk(const PdfPage& pdfPage,
+                                                           const ResultsWindow& results) {
+  std::vector<std::vector<PageRect>> ink;
+  const std::vector<FitBlock> blocks = fitBlocks(pdfPage, results);
+  for (size_t i = 0; i < blocks.size(); ++i)
+    ink.push_back(blocks[i].boxes(pdfPage.blocks[i].scale));
+  return ink;
+}
+
+namespace {
+
+// The report pages by the printed page that holds the same blocks; the
+// base-slab pages' headings are numbered by their place in the report.
+PdfPage pdfPageOf(const std::string& form) {
+  static const std::vector<PdfPage> pages = {
+      {"Form16",
+       "Ⅰ.設計条件",
        {list("ListBox7", 20, 40, 9), list("ListBox10", 300, 360, 9),
         figure(0, "Chart3", 230, 50, 270, 270),
         table("StringGrid12", 300, 570, "Ce ：部材断面の有効高dの補正係数"),
         table("StringGrid15", 300, 620, "Cpt：軸方向引張鉄筋比Ptの補正係数"),
         table("StringGrid16", 300, 670, "Cdc：剪断ｽﾊﾟﾝ比による割り増し係数")}},
-      {"Ⅱ-1.荷重計算(自重:安定計算用)",
+      {"Form11",
+       "Ⅱ-1.荷重計算(自重:安定計算用)",
        {list("ListBox6", 20, 40, 9), table("StringGrid2", 330, 60, "表:荷重座標一覧表"),
         figure(0, "Chart4", 20, 580, 190, 190)}},
-      {"Ⅱ-2.荷重計算(自重:構造計算用)",
+      {"Form23",
+       "Ⅱ-2.荷重計算(自重:構造計算用)",
        {list("ListBox21", 20, 40, 9), table("StringGrid10", 20, 300, "荷重計算結果一覧表"),
         table("StringGrid5", 330, 60, "表:荷重座標一覧表"),
         figure(0, "Chart12", 20, 580, 190, 190)}},
-      {"Ⅱ-3.荷重計算(土圧等)",
+      {"Form17",
+       "Ⅱ-3.荷重計算(土圧等)",
        {list("ListBox1", 20, 40, 9), list("ListBox2", 320, 40, 9),
         figure(0, "Chart5", 20, 495, 230, 80), table("StringGrid6", 20, 620, "表:荷重一覧", 10)}},
-      {"Ⅲ-1.安定計算",
+      {"Form12",
+       "Ⅲ-1.安定計算",
        {list("ListBox3", 20, 30, 9), list("ListBox4", 20, 275, 9), list("ListBox5", 20, 510, 9),
         figure(0, "Chart11", 300, 570, 200, 200)}},
-      {"Ⅲ-1.安定計算(極限支持力)", {list("ListBox23", 20, 30, 9)}},
-      {"Ⅲ-2.荷重図", {figure(0, "Chart1", 20, 50, 450, 450), list("ListBox12", 20, 530, 10)}},
-      {"Ⅳ-1-1.構造計算:たて壁(断面力)",
+      {"Form25", "Ⅲ-1.安定計算(極限支持力)", {list("ListBox23", 20, 30, 9)}},
+      {"Form19",
+       "Ⅲ-2.荷重図",
+       {figure(0, "Chart1", 20, 50, 450, 450), list("ListBox12", 20, 530, 10)}},
+      {"Form13",
+       "Ⅳ-1-1.構造計算:たて壁(断面力)",
        {list("ListBox8", 20, 40, 9), list("ListBox19", 300, 100, 9),
         table("StringGrid1", 20, 540, "表:断面力", 10)}},
-      {"Ⅳ-1-2.構造計算:たて壁(応力度)",
+      {"Form20",
+       "Ⅳ-1-2.構造計算:たて壁(応力度)",
        {list("ListBox14", 20, 35, 9), table("StringGrid4", 20, 560, "表:応力度及び配筋量"),
         figure(0, "Chart10", 290, 40, 200, 200)}},
-      {"Ⅳ-1-3.構造計算:たて壁(鉄筋定着長)",
+      {"Form21",
+       "Ⅳ-1-3.構造計算:たて壁(鉄筋定着長)",
        {list("ListBox18", 20, 40, 9), list("ListBox22", 20, 450, 9),
         figure(1, "Chart6", 280, 250, 220, 200), figure(1, "Chart9", 280, 550, 200, 200)}},
+      {"Form14",
+       "構造計算:底版(つま先版)",
+       {list("ListBox9", 20, 40, 9), list("ListBox15", 300, 40, 9),
+        figure(0, "Chart2", 15, 350, 220, 90),
+        table("StringGrid8", 15, 460, "表:断面力(剪断力:H/2部)"),
+        table("StringGrid13", 15, 550, "表:断面力(曲げﾓｰﾒﾝﾄ:たて壁付根部)"),
+        table("StringGrid3", 15, 640, "表:応力度及び配筋量")}},
+      {"Form15",
+       "構造計算:底版(かかと版)(断面力)",
+       {list("ListBox11", 20, 40, 9), figure(0, "Chart7", 240, 360, 220, 120),
+        table("StringGrid9", 240, 510, "表:断面力(せん断力)"),
+        table("StringGrid14", 240, 650, "表:断面力(曲げﾓｰﾒﾝﾄ)")}},
+      {"Form26",
+       "構造計算:底版(かかと版)(鉄筋量、応力度)",
+       {list("ListBox16", 20, 40, 9), table("StringGrid11", 270, 610, "表:応力度及び配筋量")}},
+      {"Form18",
+       "構造計算:底版(突起)",
+       {list("ListBox13", 20, 40, 9), list("ListBox17", 300, 40, 9),
+        figure(0, "Chart8", 20, 610, 220, 150),
+        table("StringGrid7", 300, 590, "表:応力度及び配筋量", 10)}},
   };
-  const char* keyHeading;
-  if (wallType == 1) {
-    pages.push_back({"Ⅳ-2-1.構造計算:底版(かかと版)",
-                     {list("ListBox11", 20, 40, 9), list("ListBox16", 300, 40, 9),
-                      figure(0, "Chart7", 20, 450, 220, 120),
-                      table("StringGrid9", 15, 580, "表:断面力(せん断力)"),
-                      table("StringGrid14", 15, 690, "表:断面力(曲げﾓｰﾒﾝﾄ)"),
-                      table("StringGrid11", 310, 650, "表:応力度及び配筋量")}});
-    keyHeading = "Ⅳ-2-2.構造計算:底版(突起)";
-  } else {
-    pages.push_back({"Ⅳ-2-1.構造計算:底版(つま先版)",
-                     {list("ListBox9", 20, 40, 9), list("ListBox15", 300, 40, 9),
-                      figure(0, "Chart2", 15, 350, 220, 90),
-                      table("StringGrid8", 15, 460, "表:断面力(剪断力:H/2部)"),
-                      table("StringGrid13", 15, 550, "表:断面力(曲げﾓｰﾒﾝﾄ:たて壁付根部)"),
-                      table("StringGrid3", 15, 640, "表:応力度及び配筋量")}});
-    pages.push_back({"Ⅳ-2-2.構造計算:底版(かかと版)(断面力)",
-                     {list("ListBox11", 20, 40, 9), figure(0, "Chart7", 240, 360, 220, 120),
-                      table("StringGrid9", 240, 510, "表:断面力(せん断力)"),
-                      table("StringGrid14", 240, 650, "表:断面力(曲げﾓｰﾒﾝﾄ)")}});
-    pages.push_back(
-        {"Ⅳ-2-3.構造計算:底版(かかと版)(鉄筋量、応力度)",
-         {list("ListBox16", 20, 40, 9), table("StringGrid11", 270, 610, "表:応力度及び配筋量")}});
-    keyHeading = "Ⅳ-2-4.構造計算:底版(突起)";
+  for (const PdfPage& p : pages) {
+    if (p.form == form) return p;
   }
-  if (shearKey) {
-    pages.push_back({keyHeading,
-                     {list("ListBox13", 20, 40, 9), list("ListBox17", 300, 40, 9),
-                      figure(0, "Chart8", 20, 610, 220, 150),
-                      table("StringGrid7", 300, 590, "表:応力度及び配筋量", 10)}});
+  throw std::out_of_range("the PDF report has no page for " + form);
+}
+
+bool isBaseSlabPage(const std::string& form) {
+  return form == "Form14" || form == "Form15" || form == "Form26" || form == "Form18";
+}
+
+}  // namespace
+
+std::vector<PdfPage> pdfReportPages(int wallType, bool shearKey) {
+  std::vector<PdfPage> pages;
+  int slabSection = 0;
+  for (const std::string& form : reportPrintOrder({wallType == 1, shearKey})) {
+    if (form == "Form22") continue;  // the contents page has a layout of its own
+    PdfPage page = pdfPageOf(form);
+    if (isBaseSlabPage(form))
+      page.heading = "Ⅳ-2-" + std::to_string(++slabSection) + "." + page.heading;
+    pages.push_back(std::move(page));
   }
   return pages;
 }

@@ -18,6 +18,7 @@
 #include "gui/gui_session.h"
 #include "gui/icons.h"
 #include "gui/numeric_keypad_window.h"
+#include "gui/report_printing.h"
 #include "gui/results_window_view.h"
 #include "gui/soil_constants_window.h"
 
@@ -62,6 +63,7 @@ MainWindow::MainWindow(GuiSession& session, QWidget* parent)
   setCentralWidget(frame);
 
   createWindows();
+  printing_ = new ReportPrinting(session_, this);
   createCommands();
   createMenus();
   createToolBars();
@@ -348,25 +350,20 @@ void MainWindow::exitQuestion() {
 
 // --- 印刷 --------------------------------------------------------------------
 
-// Printing comes with the report pages; until then each print command says so.
-void MainWindow::notYet() {
-  session_.dialogs().showMessage({MessageKind::Info, {"印刷はまだ使えません。"}});
-}
-
 void MainWindow::printAllNow() {
-  notYet();
+  printing_->printAll();
 }
 
 void MainWindow::previewAll() {
-  notYet();
+  printing_->previewAll();
 }
 
-void MainWindow::previewReportPage(const QString&) {
-  notYet();
+void MainWindow::previewReportPage(const QString& page) {
+  printing_->previewPage(page.toStdString());
 }
 
 void MainWindow::printerSetup() {
-  notYet();
+  printing_->printerSetup();
 }
 
 // --- 編集 --------------------------------------------------------------------

@@ -21,6 +21,7 @@ class DesignConditionsWindow;
 class FactorTablesWindow;
 class GuiSession;
 class NumericKeypadWindow;
+class ReportPrinting;
 class ResultsWindowView;
 class SoilConstantsWindow;
 
@@ -38,6 +39,8 @@ class MainWindow : public QMainWindow {
   AboutBox* aboutBox() const { return about_; }
   AllowableStressWindow* allowableStressWindow() const { return allowable_; }
   NumericKeypadWindow* keypadWindow() const { return keypad_; }
+  // The print commands' printer, preview and set-up.
+  ReportPrinting* reportPrinting() const { return printing_; }
   // The windows' names in the order they were created.
   const QStringList& creationOrder() const { return creationOrder_; }
 
@@ -89,7 +92,6 @@ class MainWindow : public QMainWindow {
   void createToolBars();
   void firstShown();
   void applyMenuLayout();
-  void notYet();
   QAction* addCommand(const QString& name, const QString& text, const char* icon,
                       void (MainWindow::*slot)());
 
@@ -103,6 +105,7 @@ class MainWindow : public QMainWindow {
   AboutBox* about_ = nullptr;
   AllowableStressWindow* allowable_ = nullptr;
   NumericKeypadWindow* keypad_ = nullptr;
+  ReportPrinting* printing_ = nullptr;
   QToolBar* fileBar_ = nullptr;
   QToolBar* viewBar_ = nullptr;
   QLabel* status_ = nullptr;

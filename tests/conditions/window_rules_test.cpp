@@ -223,8 +223,12 @@ TEST_F(WindowRulesTest, WallTypeLayoutFollowsTheTabAndTheKey) {
   EXPECT_EQ(s.reportMenu.menuItems.at("N34").caption, "2．突起");
   EXPECT_FALSE(s.reportMenu.menuItems.at("N34").visible);
   EXPECT_EQ(s.results.reportPage("Form14").heading, "-");
+  // Base-slab pages numbered in print order, as the contents count them.
   EXPECT_EQ(s.results.reportPage("Form15").heading, "Ⅳ-2-1．構造計算：底版(かかと版)");
-  EXPECT_EQ(s.results.reportPage("Form18").number, "12");
+  EXPECT_EQ(s.results.reportPage("Form26").heading,
+            "Ⅳ-2-2．構造計算：底版(かかと版)(鉄筋量及び応力度)");
+  EXPECT_EQ(s.results.reportPage("Form18").heading, "Ⅳ-2-3．構造計算：底版(突起)");
+  EXPECT_EQ(s.results.reportPage("Form18").number, "13");
   EXPECT_FALSE(s.results.tabSheet("TabSheet11").visible);
   EXPECT_TRUE(s.results.tabSheet("TabSheet12").visible);
   EXPECT_EQ(s.designWindow.pictures.outline, OutlineCase::LType);
@@ -232,7 +236,10 @@ TEST_F(WindowRulesTest, WallTypeLayoutFollowsTheTabAndTheKey) {
   dc().clickIndex("PageControl2", 0);
   EXPECT_TRUE(s.reportMenu.menuItems.at("N16").visible);
   EXPECT_EQ(s.results.reportPage("Form14").heading, "Ⅳ-2-1．構造計算：底版(つま先版)");
-  EXPECT_EQ(s.results.reportPage("Form18").number, "13");
+  EXPECT_EQ(s.results.reportPage("Form26").heading,
+            "Ⅳ-2-3．構造計算：底版(かかと版)(鉄筋量及び応力度)");
+  EXPECT_EQ(s.results.reportPage("Form18").heading, "Ⅳ-2-4．構造計算：底版(突起)");
+  EXPECT_EQ(s.results.reportPage("Form18").number, "14");
   EXPECT_TRUE(s.results.tabSheet("TabSheet11").visible);
 }
 

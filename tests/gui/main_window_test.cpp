@@ -257,13 +257,17 @@ class MainWindowTest : public QObject {
     QVERIFY(!main->isVisible());
   }
 
-  void printCommandsSayNotYet() {
-    for (const char* command : {"N19", "N20", "N33", "N110"}) {
-      dialogs->clear();
-      trigger(command);
-      QCOMPARE(int(dialogs->messages.size()), 1);
-      QVERIFY(dialogs->messages[0].kind == MessageKind::Info);
+  // The menu item and the tool button print through one command, which asks
+  // first (the printing itself: report_printing_test.cpp).
+  void printCommandAsksBeforePrinting() {
+    dialogs->answers = {false, false};
+    trigger("N19");
+    QTest::mouseClick(main->fileToolBar()->findChild<QToolButton*>("ToolButton5"), Qt::LeftButton);
+    QCOMPARE(int(dialogs->questions.size()), 2);
+    for (const auto& q : dialogs->questions) {
+      QCOMPARE(q.text, QString("プリンターの準備はいいですか。\n一括印刷します。"));
     }
+    QVERIFY(dialogs->messages.empty());
   }
 
   // "計算開始" confirms the load combination, then runs; No runs nothing.
