@@ -40,8 +40,11 @@ BearingFactorPage page(Factor f, const char* caption, const char* chartName, dou
   BearingFactorPage p;
   p.caption = caption;
   p.chart.name = chartName;
-  p.chart.left = {yMin, yMax, ""};
-  p.chart.bottom = {0, 50, ""};
+  p.chart.left.minimum = yMin;
+  p.chart.left.maximum = yMax;
+  p.chart.left.logarithmic = true;
+  p.chart.bottom.minimum = 0;
+  p.chart.bottom.maximum = 50;
   p.chart.series.resize(2);
   p.chart.series[0].name = "Series1";
   p.chart.series[0].colour = clBlue;

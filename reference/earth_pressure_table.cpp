@@ -86,6 +86,7 @@ EarthPressureTable::EarthPressureTable() {
   chart.name = "Chart1";
   chart.title = "H1/H～土圧係数";
   chart.left.title = "土圧係数（Kh Kv）";
+  chart.left.picture = "#,##0.00";
   chart.bottom.maximum = 1.0;
   for (const char* slope : {"1:1.5", "1:1.8", "1:2.0", "1:3.0"}) {
     for (const char* part : {"Kh ", "Kv "}) {
