@@ -39,8 +39,9 @@ class GridCellDelegate : public QStyledItemDelegate {
     painter->save();
     painter->setClipRect(option.rect);
     painter->setFont(option.font);
-    painter->setPen(selected ? option.palette.color(QPalette::HighlightedText)
-                             : option.palette.color(QPalette::Text));
+    // Fixed cells are disabled items; their text stays as dark as the rest.
+    painter->setPen(selected ? option.palette.color(QPalette::Active, QPalette::HighlightedText)
+                             : option.palette.color(QPalette::Active, QPalette::Text));
     painter->translate(room.left(), room.center().y());
     painter->scale(squeeze, 1);
     const double baseline = (metrics.ascent() - metrics.descent()) / 2;
@@ -64,9 +65,14 @@ void resizeTable(QTableWidget* table, int cols, int rows) {
     for (int c = 0; c < cols; ++c) {
       if (r < oldRows && c < oldCols) continue;
       auto* item = new QTableWidgetItem;
-      item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
       item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-      if (r < fixedRows || c < fixedCols) item->setBackground(kFixedCellColour);
+      // Fixed cells are neither selected nor clicked, as in a string grid.
+      if (r < fixedRows || c < fixedCols) {
+        item->setFlags(Qt::NoItemFlags);
+        item->setBackground(kFixedCellColour);
+      } else {
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+      }
       table->setItem(r, c, item);
     }
   }
@@ -169,6 +175,22 @@ void fillReportList(QListWidget* list, const std::vector<std::string>& lines) {
   QSignalBlocker block(list);
   list->clear();
   list->addItems(texts);
+}
+
+void fitColumnsToContents(QTableWidget* table) {
+  std::vector<int> widths;
+  const QFontMetrics metrics(table->font());
+  for (int c = 0; c < table->columnCount(); ++c) {
+    int widest = 0;
+    for (int r = 0; r < table->rowCount(); ++r) {
+      if (const QTableWidgetItem* item = table->item(r, c)) {
+        widest = std::max(widest, metrics.horizontalAdvance(item->text()));
+      }
+    }
+    // The text's 2 px indent and a little air on the right.
+    widths.push_back(widest + 8);
+  }
+  setWidths(table, widths, true);
 }
 
 }  // namespace kovrel::gui

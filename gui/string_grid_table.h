@@ -36,6 +36,10 @@ void fillGridTable(QTableWidget* table, const StringGrid& grid, bool fitContents
 void fillGridTable(QTableWidget* table, const std::vector<std::vector<std::string>>& rows,
                    const std::vector<int>& widths, bool fitContents = true);
 
+// Every column as wide as its widest text, the table as wide as its columns
+// (the reference tables, whose design gives no widths).
+void fitColumnsToContents(QTableWidget* table);
+
 QListWidget* makeReportList(const QString& objectName);
 void fillReportList(QListWidget* list, const std::vector<std::string>& lines);
 

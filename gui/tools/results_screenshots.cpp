@@ -124,6 +124,31 @@ int main(int argc, char** argv) {
   s.run();
   saveResults(s, results, "T-seismic-water");
 
+  // The reference windows, each as its command opens it.
+  s.enter("RadioGroup5", "0");
+  s.enter("Form9.RadioGroup4", "0");
+  main.command("ToolButton13")->trigger();
+  save(main.soilConstantsWindow(), "reference-soil-constants");
+  main.soilConstantsWindow()->hide();
+  FactorTablesWindow* factors = main.factorTablesWindow();
+  main.command("ToolButton14")->trigger();
+  save(factors, "reference-earth-pressure");
+  factors->hide();
+  main.command("ToolButton8")->trigger();
+  for (int page = 1; page < 4; ++page) {
+    factors->pages()->setCurrentIndex(page);
+    save(factors, QString("reference-bearing-factors-%1").arg(page));
+  }
+  factors->hide();
+  main.allowableStressWindow()->show();
+  save(main.allowableStressWindow(), "reference-allowable-stresses");
+  s.enter("Form9.RadioGroup4", "1");
+  s.enter("Form9.RadioGroup1", "0");
+  save(main.allowableStressWindow(), "reference-allowable-stresses-seismic-18");
+  main.allowableStressWindow()->hide();
+  main.command("N5C1C2Po1")->trigger();
+  save(main.c1c2PoWindow(), "reference-c1c2po");
+
   std::printf("%d pictures written to %s\n", written, qPrintable(out.absolutePath()));
   return written > 0 ? 0 : 1;
 }
