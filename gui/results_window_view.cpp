@@ -21,6 +21,7 @@ namespace {
 // The window's size as it opens; it may be resized, the charts follow.
 const QSize kInitialSize(1000, 700);
 const QSize kMinimumSize(760, 520);
+const QPoint kOffsetFromDesignWindow(8, 27);
 
 template <class Layout>
 Layout* tight(Layout* layout) {
@@ -266,6 +267,14 @@ QWidget* ResultsWindowView::keyPage() {
 
 void ResultsWindowView::syncVisibility() {
   if (session_.results().visible) {
+    if (!isVisible()) {
+      // It opens just below and right of the design-conditions window's
+      // corner, so both captions stay in sight.
+      QWidget* owner = parentWidget();
+      if (QWidget* design = owner ? owner->findChild<QWidget*>("Form5") : nullptr) {
+        move(design->pos() + kOffsetFromDesignWindow);
+      }
+    }
     show();
     raise();
   } else if (isVisible()) {

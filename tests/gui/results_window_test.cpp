@@ -4,6 +4,7 @@
 // a run stopped at B/3 leaves the member pages empty; a second run leaves
 // nothing of the first; the track bars size their labels live; the text
 // export carries what the window shows.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
@@ -28,6 +29,7 @@
 #include "gui/gui_session.h"
 #include "gui/main_window.h"
 #include "gui/program.h"
+#include "gui/qt_chart_canvas.h"
 #include "gui/results_binder.h"
 #include "gui/results_window_view.h"
 
@@ -288,6 +290,7 @@ class ResultsWindowTest : public QObject {
     }
     for (const auto& [name, box] : r.listBoxes()) QVERIFY2(!box.lines.empty(), name.c_str());
     QCOMPARE(targetAs<QTabWidget>("PageControl1")->currentWidget(), target("TabSheet1"));
+    QCOMPARE(view->pos(), program->mainWindow().designConditionsWindow()->pos() + QPoint(8, 27));
     QCOMPARE(targetAs<CaptionGroupBox>("GroupBox22")->title(), QString("2.転倒に対する安定( OK )"));
     QCOMPARE(targetAs<CaptionGroupBox>("GroupBox22")->captionColour(), QColor(Qt::blue));
     QVERIFY(captionPixels(target("GroupBox22"), false) > 20);
@@ -404,6 +407,40 @@ class ResultsWindowTest : public QObject {
     QCOMPARE(diagram->value(), 11);
     QCOMPARE(outline->value(), 5);
     QCOMPARE(session->results().chart("Chart1").seriesNamed("Series5").labelFontSize, 11);
+  }
+
+  // The window may be resized; the load diagram grows with it and is
+  // painted anew at the new size, its proportions kept.
+  void chartsFollowTheWindowSize() {
+    pressStart();
+    session->showResultsPage("PageControl1", "TabSheet7");
+    view->refresh();
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+    auto* diagram = targetAs<ChartView>("Chart1");
+    // The white picture the chart paints inside the widget's grey ground.
+    auto picture = [diagram] {
+      const QImage image = diagram->grab().toImage();
+      QRect white;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+          if (image.pixelColor(x, y) == Qt::white) white |= QRect(x, y, 1, 1);
+        }
+      }
+      return white;
+    };
+    const QRect before = picture();
+    view->resize(view->width() + 300, view->height() + 200);
+    QApplication::processEvents();
+    const QRect after = picture();
+    QVERIFY2(after.width() > before.width() + 100 && after.height() > before.height() + 100,
+             qPrintable(QString("%1x%2 -> %3x%4")
+                            .arg(before.width())
+                            .arg(before.height())
+                            .arg(after.width())
+                            .arg(after.height())));
+    const QRectF expected = chartPictureRect(*diagram->chart(), QRectF(diagram->rect()));
+    QVERIFY(std::abs(after.width() - expected.width()) <= 2);
+    QVERIFY(std::abs(after.height() - expected.height()) <= 2);
   }
 
   // A page the user chooses stays chosen when the window refreshes.
