@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <optional>
 #include <stdexcept>
 
 #include "conditions/design_conditions.h"
@@ -53,6 +54,22 @@ QPushButton* button(const char* caption) {
   b->setObjectName(QString::fromUtf8(caption));
   b->setAutoDefault(false);
   return b;
+}
+
+// One computation of the earth-pressure table. What it has to say comes
+// back as a message: its own (the tab "逆Ｔ型") or why it stopped (a setting
+// that is no number or out of range); the table keeps what it held.
+template <class Fn>
+std::optional<Message> tableRun(const Fn& fn) {
+  try {
+    const std::string said = fn();
+    if (said.empty()) return std::nullopt;
+    return Message{MessageKind::Info, {said}};
+  } catch (const ConversionError& e) {
+    return Message{MessageKind::Error, {conversionMessage(e)}};
+  } catch (const std::exception& e) {
+    return Message{MessageKind::Error, {e.what()}};
+  }
 }
 
 void setText(QComboBox* box, const std::string& text) {
@@ -249,15 +266,10 @@ void FactorTablesWindow::refresh() {
 }
 
 void FactorTablesWindow::compute() {
-  std::string message;
-  try {
-    message = computeEarthPressureTable(earth_, session_.conditions(), table_);
-  } catch (const ConversionError& e) {
-    session_.dialogs().showMessage({MessageKind::Error, {conversionMessage(e)}});
-  } catch (const std::invalid_argument& e) {
-    session_.dialogs().showMessage({MessageKind::Error, {e.what()}});
+  if (auto said = tableRun(
+          [this] { return computeEarthPressureTable(earth_, session_.conditions(), table_); })) {
+    session_.dialogs().showMessage(*said);
   }
-  if (!message.empty()) session_.dialogs().showMessage({MessageKind::Info, {message}});
   refresh();
 }
 
@@ -269,15 +281,10 @@ void FactorTablesWindow::showPages(FactorPages which) {
   if (earth && (!isVisible() || !tableShown_)) {
     // Opening on the table: the first wall type, computed for the soil and
     // load case the page holds.
-    std::string message;
-    try {
-      message = showEarthPressureWindow(earth_, session_.conditions(), table_);
-    } catch (const ConversionError& e) {
-      message = conversionMessage(e);
-    } catch (const std::invalid_argument& e) {
-      message = e.what();
+    if (auto said = tableRun(
+            [this] { return showEarthPressureWindow(earth_, session_.conditions(), table_); })) {
+      session_.dialogs().showMessage(*said);
     }
-    if (!message.empty()) session_.dialogs().showMessage({MessageKind::Error, {message}});
     tableShown_ = true;
   }
   if (!earth) {
