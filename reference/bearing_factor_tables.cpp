@@ -47,8 +47,8 @@ BearingFactorPage page(Factor f, const char* caption, const char* chartName, dou
   p.chart.left.logarithmic = true;
   p.chart.bottom.minimum = 0;
   p.chart.bottom.maximum = 50;
-  // Room for the heads ("θ50.0", "φ45.0") and the factors ("1,234.56" does
-  // not occur: the largest is some 150).
+  // Room for the heads ("θ50.0", "φ45.0") and the factors' picture "##0.00"
+  // (three digits before the point).
   p.grid.colWidths.assign(11, 48);
   p.chart.series.resize(2);
   p.chart.series[0].name = "Series1";
