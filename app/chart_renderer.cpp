@@ -50,17 +50,31 @@ bool isBlank(std::string_view text) {
   return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
-// The axis range to draw: the chart's own when it is usable, else the data's.
+bool isGap(const ChartPoint& p) {
+  return p.colour == kNullPointColour;
+}
+
+// A value as the axis places it: its decimal logarithm on a logarithmic axis
+// (NaN for 0 and below, which such an axis cannot show), else itself.
+double onAxis(const Axis& axis, double v) {
+  if (!axis.logarithmic) return v;
+  return v > 0 ? std::log10(v) : NAN;
+}
+
+// The axis range to draw, in axis units (decades on a logarithmic axis): the
+// chart's own when it is usable, else the data's.
 Range axisRange(const Axis& axis, const Chart& chart, bool horizontal) {
-  if (std::isfinite(axis.minimum) && std::isfinite(axis.maximum) && axis.minimum != axis.maximum &&
-      std::isfinite(axis.maximum - axis.minimum)) {
-    return {std::min(axis.minimum, axis.maximum), std::max(axis.minimum, axis.maximum)};
+  const double ownMin = onAxis(axis, axis.minimum), ownMax = onAxis(axis, axis.maximum);
+  if (std::isfinite(ownMin) && std::isfinite(ownMax) && ownMin != ownMax &&
+      std::isfinite(ownMax - ownMin)) {
+    return {std::min(ownMin, ownMax), std::max(ownMin, ownMax)};
   }
   double lo = INFINITY, hi = -INFINITY;
   for (const Series& s : chart.series) {
     for (const ChartPoint& p : s.points) {
-      if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;
-      double v = horizontal ? p.x : p.y;
+      if (isGap(p) || !std::isfinite(p.x) || !std::isfinite(p.y)) continue;
+      double v = onAxis(axis, horizontal ? p.x : p.y);
+      if (!std::isfinite(v)) continue;
       lo = std::min(lo, v);
       hi = std::max(hi, v);
     }
@@ -86,6 +100,30 @@ double tickStep(Range r, double wanted) {
 // Picture with the decimals a step needs: 0.5 gives "0.0", 20 gives "0".
 std::string tickPicture(double step) {
   int decimals = std::clamp(int(std::ceil(-std::log10(step) - 1e-9)), 0, 10);
+  return decimals == 0 ? std::string("0") : "0." + std::string(size_t(decimals), '0');
+}
+
+// Ticks of a logarithmic axis, as values: 1, 2 and 5 in each decade when the
+// axis spans few decades, the powers of ten alone when it spans many.
+template <class Fn>
+void forEachLogTick(Range decades, const Fn& fn) {
+  const double first = std::floor(decades.min + 1e-9), last = std::ceil(decades.max - 1e-9);
+  if (!std::isfinite(first) || !std::isfinite(last) || last - first > 200) return;
+  const bool fine = decades.span() <= 4;
+  for (int k = int(first); k <= int(last); ++k) {
+    for (double m : {1.0, 2.0, 5.0}) {
+      if (m != 1 && !fine) continue;
+      const double v = m * std::pow(10.0, k);
+      const double at = std::log10(v);
+      if (at < decades.min - 1e-9 || at > decades.max + 1e-9) continue;
+      fn(v, at);
+    }
+  }
+}
+
+// A logarithmic axis' tick label: as many decimals as the value needs.
+std::string logTickPicture(double v) {
+  const int decimals = std::clamp(int(-std::floor(std::log10(v) + 1e-9)), 0, 10);
   return decimals == 0 ? std::string("0") : "0." + std::string(size_t(decimals), '0');
 }
 
@@ -133,11 +171,11 @@ class Renderer {
     if (drawAxes_) {
       xStep_ = tickStep(x_, (width_ - 60) / 50.0);
       yStep_ = tickStep(y_, (height_ - 40) / 40.0);
-      xPicture_ = tickPicture(xStep_);
-      yPicture_ = tickPicture(yStep_);
+      xPicture_ = chart_.bottom.picture.empty() ? tickPicture(xStep_) : chart_.bottom.picture;
+      yPicture_ = chart_.left.picture.empty() ? tickPicture(yStep_) : chart_.left.picture;
       double widest = 0;
-      forEachTick(y_, yStep_, [&](double v) {
-        widest = std::max(widest, estimatedTextWidth(formatNumber(yPicture_, v), kTickPx));
+      forEachAxisTick(false, [&](double, const std::string& text) {
+        widest = std::max(widest, estimatedTextWidth(text, kTickPx));
       });
       plot.left += widest + kTickLength + kTickGap;
       plot.bottom -= kTickPx + kTickLength + kTickGap;
@@ -159,6 +197,27 @@ class Renderer {
     plot_ = plot;
   }
 
+  // Every tick of an axis: its place in axis units and its label.
+  template <class Fn>
+  void forEachAxisTick(bool horizontal, const Fn& fn) const {
+    const Axis& axis = horizontal ? chart_.bottom : chart_.left;
+    const Range& range = horizontal ? x_ : y_;
+    const std::string& picture = horizontal ? xPicture_ : yPicture_;
+    if (axis.logarithmic) {
+      forEachLogTick(range, [&](double v, double at) {
+        fn(at, formatNumber(axis.picture.empty() ? logTickPicture(v) : axis.picture, v));
+      });
+      return;
+    }
+    forEachTick(range, horizontal ? xStep_ : yStep_,
+                [&](double v) { fn(v, formatNumber(picture, v)); });
+  }
+
+  // Chart values to axis units (decades on a logarithmic axis).
+  double axisX(double x) const { return onAxis(chart_.bottom, x); }
+  double axisY(double y) const { return onAxis(chart_.left, y); }
+
+  // From axis units to the canvas.
   CanvasPoint toCanvas(double x, double y) const {
     const double up = (y - y_.min) / y_.span() * plot_.height();
     return {plot_.left + (x - x_.min) / x_.span() * plot_.width(),
@@ -193,20 +252,18 @@ class Renderer {
                                {plot_.left, plot_.top}};
     canvas_.polyline(box, kFrameColour, 1);
     TextStyle tick{kTickPx, clBlack, TextAlign::Centre, false};
-    forEachTick(x_, xStep_, [&](double v) {
+    forEachAxisTick(true, [&](double v, const std::string& text) {
       double px = toCanvas(v, y_.min).x;
       const CanvasPoint line[] = {{px, plot_.bottom}, {px, plot_.bottom + kTickLength}};
       canvas_.polyline(line, kFrameColour, 1);
-      fixedText({px, plot_.bottom + kTickLength + kTickGap + kTickPx * kAscent},
-                formatNumber(xPicture_, v), tick);
+      fixedText({px, plot_.bottom + kTickLength + kTickGap + kTickPx * kAscent}, text, tick);
     });
     tick.align = TextAlign::Right;
-    forEachTick(y_, yStep_, [&](double v) {
+    forEachAxisTick(false, [&](double v, const std::string& text) {
       double py = toCanvas(x_.min, v).y;
       const CanvasPoint line[] = {{plot_.left - kTickLength, py}, {plot_.left, py}};
       canvas_.polyline(line, kFrameColour, 1);
-      fixedText({plot_.left - kTickLength - kTickGap, py + kTickPx * 0.35},
-                formatNumber(yPicture_, v), tick);
+      fixedText({plot_.left - kTickLength - kTickGap, py + kTickPx * 0.35}, text, tick);
     });
     if (!chart_.left.title.empty()) {
       TextStyle t{kTickPx, clBlack, TextAlign::Left, false};
@@ -261,17 +318,18 @@ class Renderer {
     for (size_t i = 1; i < s.points.size(); ++i) {
       const ChartPoint& a = s.points[i - 1];
       const ChartPoint& b = s.points[i];
-      if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) ||
-          !std::isfinite(b.y)) {
+      const double ax = axisX(a.x), ay = axisY(a.y), bx = axisX(b.x), by = axisY(b.y);
+      if (isGap(a) || isGap(b) || !std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) ||
+          !std::isfinite(by)) {
         flush(runColour);
         continue;
       }
-      double x0 = a.x, y0 = a.y, x1 = b.x, y1 = b.y;
+      double x0 = ax, y0 = ay, x1 = bx, y1 = by;
       if (!clip(x0, y0, x1, y1)) {
         flush(runColour);
         continue;
       }
-      bool whole = x0 == a.x && y0 == a.y;
+      bool whole = x0 == ax && y0 == ay;
       Colour colour = b.colour.value_or(s.colour);
       // A segment continues the current polyline when it starts where the
       // last one ended (its start was not clipped) and keeps its colour.
@@ -281,7 +339,7 @@ class Renderer {
         runColour = colour;
       }
       run_.push_back(toPlot(x1, y1));
-      if (x1 != b.x || y1 != b.y) flush(runColour);  // the line leaves the plot
+      if (x1 != bx || y1 != by) flush(runColour);  // the line leaves the plot
     }
     flush(runColour);
   }
@@ -298,9 +356,10 @@ class Renderer {
     double sizePx = std::clamp(s.labelFontSize, 4, 72) * kPixelsPerPoint;
     for (size_t i = 0; i < s.points.size(); ++i) {
       const ChartPoint& p = s.points[i];
-      if (isBlank(p.label) || !std::isfinite(p.x) || !std::isfinite(p.y)) continue;
-      if (p.x < x_.min || p.x > x_.max || p.y < y_.min || p.y > y_.max) continue;
-      CanvasPoint at = toCanvas(p.x, p.y);
+      const double px = axisX(p.x), py = axisY(p.y);
+      if (isGap(p) || isBlank(p.label) || !std::isfinite(px) || !std::isfinite(py)) continue;
+      if (px < x_.min || px > x_.max || py < y_.min || py > y_.max) continue;
+      CanvasPoint at = toCanvas(px, py);
       TextStyle style{sizePx, s.labelColour, TextAlign::Left, false};
       // The series' mark offset is the gap to the text, a negative one
       // putting the text below the point; none set means 3 px above.

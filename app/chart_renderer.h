@@ -19,14 +19,20 @@
 //   differ (reversed ones are swapped); otherwise the extent of the finite
 //   points (grown by 0.5 either side when flat), or 0 .. 1 for an empty chart.
 //   An inverted left axis has its minimum at the top of the plot, values
-//   growing downwards (a depth); ticks and points follow it.
+//   growing downwards (a depth); ticks and points follow it. A logarithmic
+//   axis places the decimal logarithm of each value; a value of 0 or less
+//   has no place on it (its point breaks the line, as a non-finite one does).
 // Ticks. Steps of 1, 2 or 5 x 10^k, about one per 50 px along x and 40 px
-//   along y; labels 8 pt, black, through the number pictures with as many
-//   decimals as the step needs. The plot frame is drawn as a grey box.
+//   along y; on a logarithmic axis 1, 2 and 5 in each decade (the powers of
+//   ten alone beyond four decades). Labels 8 pt, black, through the axis' own
+//   number picture, or one with as many decimals as the step (the value, on
+//   a logarithmic axis) needs. The plot frame is drawn as a grey box.
 // Series. In series order, each a 1 px polyline through its points in
 //   insertion order; the segment leading to a point with a colour of its own
 //   takes that colour, the others the series colour. Lines are clipped to the
-//   plot area; a point with a non-finite coordinate breaks the line.
+//   plot area; a point with a non-finite coordinate breaks the line, and so
+//   does a gap point (kNullPointColour), which also takes no part in the
+//   data's extent and carries no label.
 // Labels. After all lines, in series and point order: every label that is not
 //   blank, of a point inside the plot area, in the series' label colour at
 //   the series' label font size (points at 96 dpi, clamped to 4 .. 72). A

@@ -81,7 +81,7 @@ void writeBearingFactors(JsonWriter& j) {
     j.key("caption");
     j.string(pages[i].caption);
     j.key("logarithmic");
-    j.boolean(pages[i].logarithmic);
+    j.boolean(pages[i].chart.left.logarithmic);
     j.key("grid");
     writeGrid(j, pages[i].grid);
     j.key("chart");

@@ -33,6 +33,8 @@ void startUp(Session& session) {
   installWindowRules(session);
   session.designWindow.visible = true;
   setUpDesignWindow(session.conditions, session.designWindow);
+  // The results window's note on the surcharge on the virtual back face.
+  session.results.label("GroupBox11.Label2").visible = true;
   applySessionLayout(session);
 }
 

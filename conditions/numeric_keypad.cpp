@@ -3,7 +3,9 @@
 namespace kovrel {
 
 bool NumericKeypad::open(const DesignConditions& dc, const std::string& edit) {
-  if (!dc.has(edit) || edit.rfind("Form9.", 0) == 0) return false;
+  // The allowable-stresses window's five values are read-only and keyed in
+  // only here; none of its other controls is an edit.
+  if (!dc.has(edit)) return false;
   const Control& c = dc.control(edit);
   // The kh result, the Tg result and the safety factors are not keyed in here.
   if (c.kind != ControlKind::Edit || !c.enabled || edit == "Edit61" || edit == "Edit53" ||

@@ -1,6 +1,7 @@
 #pragma once
-// The numeric keypad of the design-conditions window: a click in an enabled
-// edit opens it for that edit; its keys build a text that "転記" copies into
+// The numeric keypad of the design-conditions window and of the
+// allowable-stresses window's values: a click in an enabled edit opens it for
+// that edit; its keys build a text that "転記" copies into
 // the edit as typed, with no rule and no recomputation after it.
 
 #include <string>

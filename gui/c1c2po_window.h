@@ -1,9 +1,12 @@
 #pragma once
-// The table of balanced-design coefficients C1, C2, Po (Form6).
-// For now the window's frame at its size, shown and hidden on command; its
-// contents come later.
+// The table of balanced-design coefficients "単鉄筋長方形ばりC1,C2,Po表"
+// (Form6): C1, C2 and Po of a singly reinforced rectangular beam for
+// σsa = 1600 kgf/cm2 and σca = 70 to 100 kgf/cm2, computed by the core and
+// filled each time the window is shown. The calculation never uses it.
 
 #include <QWidget>
+
+class QTableWidget;
 
 namespace kovrel::gui {
 
@@ -15,8 +18,16 @@ class C1C2PoWindow : public QWidget {
  public:
   explicit C1C2PoWindow(GuiSession& session, QWidget* parent = nullptr);
 
+  QTableWidget* table() const { return table_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void fill();
+
   GuiSession& session_;
+  QTableWidget* table_;
 };
 
 }  // namespace kovrel::gui

@@ -230,4 +230,13 @@ void GuiSession::setResultsWindowVisible(bool visible) {
   emit visibilityChanged();
 }
 
+void GuiSession::showResultsPage(const std::string& pageControl, const std::string& sheet) {
+  session_.results.pageControl(pageControl).active = sheet;
+}
+
+void GuiSession::moveTrackBar(const std::string& name, int position) {
+  kovrel::moveTrackBar(session_.results, name, position);
+  emit resultsChanged();
+}
+
 }  // namespace kovrel::gui

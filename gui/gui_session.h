@@ -16,7 +16,8 @@
 //                          tabs, picture labels, seismic lists and pictures,
 //                          the menus that follow the wall type (reportMenu),
 //                          the allowable-stresses window's values (Form9.*).
-//   resultsChanged()     – the results window model after a calculation.
+//   resultsChanged()     – the results window model after a calculation,
+//                          and after a font-size track bar moved.
 //   visibilityChanged()  – session().results.visible or
 //                          session().designWindow.visible changed; the
 //                          results and design-conditions windows show or hide
@@ -115,6 +116,12 @@ class GuiSession : public QObject {
 
   // Shows every message added to the session since the last call.
   void showNewMessages();
+
+  // --- The results window's own controls ------------------------------------
+  // The page a page control shows (a tab chosen): view state only, no signal.
+  void showResultsPage(const std::string& pageControl, const std::string& sheet);
+  // A font-size track bar moved: its series' labels take the size at once.
+  void moveTrackBar(const std::string& name, int position);
 
  signals:
   void conditionsChanged();

@@ -104,6 +104,8 @@ void MainWindow::createWindows() {
     bringToFront(allowable_);
   });
   connect(design_, &DesignConditionsWindow::keypadRequested, keypad_, &NumericKeypadWindow::showAt);
+  connect(allowable_, &AllowableStressWindow::keypadRequested, keypad_,
+          &NumericKeypadWindow::showAt);
 }
 
 QAction* MainWindow::addCommand(const QString& name, const QString& text, const char* icon,

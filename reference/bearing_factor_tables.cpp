@@ -40,8 +40,16 @@ BearingFactorPage page(Factor f, const char* caption, const char* chartName, dou
   BearingFactorPage p;
   p.caption = caption;
   p.chart.name = chartName;
-  p.chart.left = {yMin, yMax, ""};
-  p.chart.bottom = {0, 50, ""};
+  p.chart.width = 420;
+  p.chart.height = 330;
+  p.chart.left.minimum = yMin;
+  p.chart.left.maximum = yMax;
+  p.chart.left.logarithmic = true;
+  p.chart.bottom.minimum = 0;
+  p.chart.bottom.maximum = 50;
+  // Room for the heads ("θ50.0", "φ45.0") and the factors' picture "##0.00"
+  // (three digits before the point).
+  p.grid.colWidths.assign(11, 48);
   p.chart.series.resize(2);
   p.chart.series[0].name = "Series1";
   p.chart.series[0].colour = clBlue;

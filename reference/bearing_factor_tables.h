@@ -14,8 +14,9 @@ struct BearingFactorPage {
   std::string caption;  // "支持力係数　Nc" ...
   // φ heads columns 1-10, θ = 0°, 5°, ..., 50° heads rows 1-11.
   StringGrid grid{11, 12};
-  Chart chart;  // Series1 the curves, Series2 the ends of their ranges
-  bool logarithmic = true;
+  // Series1 the curves, Series2 the ends of their ranges; a logarithmic
+  // factor axis.
+  Chart chart;
 };
 
 // The three pages Nc, Nq, Nγ, filled.

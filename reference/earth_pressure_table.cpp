@@ -76,6 +76,9 @@ void EarthPressureWindow::chooseSeismic(int item) {
 }
 
 EarthPressureTable::EarthPressureTable() {
+  // Room for the slopes, the coefficient names and three decimals.
+  grid.colWidths = {44, 36};
+  grid.colWidths.resize(13, 44);
   grid.setCell(0, 0, "勾配");
   grid.setCell(1, 0, "係数");
   const char* coefficients[3] = {"Ka", "Kah", "Kav"};
@@ -85,7 +88,10 @@ EarthPressureTable::EarthPressureTable() {
   }
   chart.name = "Chart1";
   chart.title = "H1/H～土圧係数";
+  chart.width = 420;
+  chart.height = 330;
   chart.left.title = "土圧係数（Kh Kv）";
+  chart.left.picture = "#,##0.00";
   chart.bottom.maximum = 1.0;
   for (const char* slope : {"1:1.5", "1:1.8", "1:2.0", "1:3.0"}) {
     for (const char* part : {"Kh ", "Kv "}) {

@@ -1,5 +1,6 @@
 #include "results/results_window.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace kovrel {
@@ -255,6 +256,27 @@ ResultsWindow::ResultsWindow() {
     pc.pages = pages;
     pc.active = pages.front();
   }
+
+  // The texts the window was designed with, named after the group they sit
+  // in and their order there.
+  const std::pair<const char*, const char*> labels[] = {
+      {"GroupBox11.Label1", "◎土塊上の載荷重、雪荷重は土圧に含む"},
+      {"GroupBox11.Label2", "◎載荷重には、仮想背面上の載荷重及び雪荷重を含む"},
+      {"GroupBox11.Label3", "◎水平力の合計値には、受働土圧を含まない"},
+      {"GroupBox32.Label1", "Ce：部材断面の有効高dの補正係数"},
+      {"GroupBox32.Label2", "Cpt：軸方向引張鉄筋比Ptの補正係数"},
+      {"GroupBox32.Label3", "Cdc：剪断ｽﾊﾟﾝ比による割り増し係数"}};
+  for (const auto& [name, caption] : labels) labels_[name].caption = caption;
+
+  // The label font sizes of the outline figure's dimensions and of the load
+  // diagram's values.
+  TrackBar& outline = trackBars_["TrackBar2"];
+  outline.chart = "Chart3";
+  outline.series = {"Series23", "Series24", "Series25", "Series26", "Series27",
+                    "Series28", "Series29", "Series30", "Series40"};
+  TrackBar& loads = trackBars_["TrackBar1"];
+  loads.chart = "Chart1";
+  loads.series = {"Series2", "Series3", "Series5", "Series6", "Series9", "Series12", "Series13"};
 }
 
 ListBox& ResultsWindow::listBox(std::string_view n) {
@@ -299,6 +321,28 @@ ReportPage& ResultsWindow::reportPage(std::string_view n) {
 }
 const ReportPage& ResultsWindow::reportPage(std::string_view n) const {
   return lookup(reportPages_, n, "report page");
+}
+
+FixedLabel& ResultsWindow::label(std::string_view n) {
+  return lookup(labels_, n, "label");
+}
+const FixedLabel& ResultsWindow::label(std::string_view n) const {
+  return lookup(labels_, n, "label");
+}
+TrackBar& ResultsWindow::trackBar(std::string_view n) {
+  return lookup(trackBars_, n, "track bar");
+}
+const TrackBar& ResultsWindow::trackBar(std::string_view n) const {
+  return lookup(trackBars_, n, "track bar");
+}
+
+void moveTrackBar(ResultsWindow& results, std::string_view name, int position) {
+  TrackBar& bar = results.trackBar(name);
+  bar.position = std::clamp(position, bar.minimum, bar.maximum);
+  Chart& chart = results.chart(bar.chart);
+  for (const std::string& series : bar.series) {
+    chart.seriesNamed(series).labelFontSize = bar.position;
+  }
 }
 
 }  // namespace kovrel

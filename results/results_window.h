@@ -68,6 +68,12 @@ struct Axis {
   // The values grow downwards (a depth below the wall top); only the left
   // axis of a chart is ever inverted.
   bool inverted = false;
+  // Decades instead of equal steps (the bearing-capacity factors, which span
+  // three powers of ten); values of 0 or less cannot be placed on it.
+  bool logarithmic = false;
+  // The number picture of the tick labels; empty: as many decimals as the
+  // tick step needs.
+  std::string picture = {};
 };
 
 struct Chart {
@@ -88,6 +94,23 @@ struct Chart {
 struct GroupBox {
   std::string caption;
   Colour colour = clBlack;  // caption font colour
+};
+
+// A text the window shows as it was designed (a note under a table); the
+// layout may hide it.
+struct FixedLabel {
+  std::string caption;
+  bool visible = true;
+};
+
+// A slider that sets the label font size (points) of some series of a chart
+// while the chart is on screen.
+struct TrackBar {
+  int position = 9;
+  int minimum = 5;
+  int maximum = 15;
+  std::string chart;
+  std::vector<std::string> series;
 };
 
 struct TabSheet {
@@ -127,11 +150,21 @@ class ResultsWindow {
 
   ReportPage& reportPage(std::string_view name);
   const ReportPage& reportPage(std::string_view name) const;
+  FixedLabel& label(std::string_view name);
+  const FixedLabel& label(std::string_view name) const;
+  TrackBar& trackBar(std::string_view name);
+  const TrackBar& trackBar(std::string_view name) const;
 
   const std::map<std::string, ListBox, std::less<>>& listBoxes() const { return listBoxes_; }
   const std::map<std::string, StringGrid, std::less<>>& grids() const { return grids_; }
   const std::map<std::string, Chart, std::less<>>& charts() const { return charts_; }
   const std::map<std::string, GroupBox, std::less<>>& groupBoxes() const { return groupBoxes_; }
+  const std::map<std::string, TabSheet, std::less<>>& tabSheets() const { return tabSheets_; }
+  const std::map<std::string, PageControl, std::less<>>& pageControls() const {
+    return pageControls_;
+  }
+  const std::map<std::string, FixedLabel, std::less<>>& labels() const { return labels_; }
+  const std::map<std::string, TrackBar, std::less<>>& trackBars() const { return trackBars_; }
 
   bool visible = false;
 
@@ -143,6 +176,13 @@ class ResultsWindow {
   std::map<std::string, TabSheet, std::less<>> tabSheets_;
   std::map<std::string, PageControl, std::less<>> pageControls_;
   std::map<std::string, ReportPage, std::less<>> reportPages_;
+  std::map<std::string, FixedLabel, std::less<>> labels_;
+  std::map<std::string, TrackBar, std::less<>> trackBars_;
 };
+
+// Moves a font-size track bar (clamped to its range) and gives its series'
+// labels that size. A run keeps the size: the writers never set it, so the
+// outputs, which read the window as it stands, print what the screen shows.
+void moveTrackBar(ResultsWindow& results, std::string_view name, int position);
 
 }  // namespace kovrel

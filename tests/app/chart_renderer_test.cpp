@@ -342,6 +342,55 @@ TEST(ChartRenderer, InvertedAxisGrowsDownwards) {
   EXPECT_GT(inverted.find("高さ(m)")->at.y, 0);
 }
 
+// A factor chart: its logarithmic axis puts equal ratios at equal distances
+// and ticks 1, 2, 5 per decade; a gap point splits a series into two curves
+// and neither bends the line nor widens the range; values of 0 or less have
+// no place and break the line. An axis' own picture numbers its ticks.
+TEST(ChartRenderer, LogarithmicAxisGapPointsAndTickPictures) {
+  Chart c = twoSeriesChart();
+  c.left.minimum = 1;
+  c.left.maximum = 1000;
+  c.left.logarithmic = true;
+  c.bottom.picture = "0.0°";
+  Series& s = c.series[0];
+  testing::addPoint(s, 0, 1);
+  testing::addPoint(s, 5, 10, "φ0°");
+  testing::addPoint(s, 10, 100);
+  s.points.push_back({0, 0, "gap", kNullPointColour});
+  testing::addPoint(s, 10, 1000);
+  testing::addPoint(s, 15, 0);  // no place on the axis
+  testing::addPoint(s, 20, 100);
+  RecordingCanvas canvas;
+  renderChart(c, canvas);
+  const std::vector<Line> lines = canvas.seriesLines();
+  ASSERT_EQ(lines.size(), 1u) << "only the first curve has two placeable points in a row";
+  const Line& curve = lines[0];
+  ASSERT_EQ(curve.points.size(), 3u);
+  const double decade1 = curve.points[0].y - curve.points[1].y;
+  const double decade2 = curve.points[1].y - curve.points[2].y;
+  EXPECT_GT(decade1, 0);
+  EXPECT_NEAR(decade1, decade2, 1e-9) << "1 to 10 and 10 to 100 are one decade each";
+  const Line& frame = canvas.lines.front();
+  EXPECT_NEAR(curve.points[0].y, frame.points[2].y, 1e-9) << "1 at the bottom of the plot";
+  EXPECT_NEAR(frame.points[2].y - frame.points[0].y, 3 * decade1, 1e-9) << "three decades";
+  EXPECT_EQ(canvas.find("gap"), nullptr);
+  EXPECT_NE(canvas.find("φ0°"), nullptr);
+  std::vector<std::string> left;
+  for (const Text& t : canvas.texts) {
+    if (t.style.align == TextAlign::Right) left.push_back(t.text);
+  }
+  EXPECT_EQ(left, (std::vector<std::string>{"1", "2", "5", "10", "20", "50", "100", "200", "500",
+                                            "1000"}));
+  EXPECT_NE(canvas.find("10.0°"), nullptr);
+
+  // Without a range of its own the axis spans the placeable points only.
+  c.left.minimum = c.left.maximum = 0;
+  RecordingCanvas own;
+  renderChart(c, own);
+  EXPECT_NE(own.find("1000"), nullptr);
+  EXPECT_EQ(own.find("0"), nullptr) << "the gap point at (0, 0) widened the range";
+}
+
 // Labels that meet: the first keeps its place; each later one moves to a free
 // row (above first, below where the frame's top is near), inside the frame,
 // joined to its point by a thin leader in its colour; no two boxes meet. The

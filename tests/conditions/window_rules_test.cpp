@@ -214,6 +214,14 @@ TEST_F(WindowRulesTest, KeypadTransfersAsTypedWithoutRules) {
   pad.press(dc(), "CLS");
   pad.press(dc(), "転記");
   EXPECT_EQ(dc().text("Edit14"), "");
+  // The allowable-stresses window's values take it too, with no recomputation.
+  ASSERT_TRUE(pad.open(dc(), "Form9.Edit3"));
+  EXPECT_FALSE(pad.open(dc(), "Form9.RadioGroup1"));
+  ASSERT_TRUE(pad.open(dc(), "Form9.Edit3"));
+  for (const char* key : {"0", ".", "2", "5"}) pad.press(dc(), key);
+  pad.press(dc(), "転記");
+  EXPECT_EQ(dc().text("Form9.Edit3"), "0.25");
+  EXPECT_EQ(dc().text("Form9.Edit1"), "8");
 }
 
 TEST_F(WindowRulesTest, WallTypeLayoutFollowsTheTabAndTheKey) {

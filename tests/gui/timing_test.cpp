@@ -1,5 +1,6 @@
-// Prints how long the program takes to show its first window and how long
-// one rule click takes until every widget is refreshed and repainted. It
+// Prints how long the program takes to show its first window, how long
+// one rule click takes until every widget is refreshed and repainted, and how
+// long the results window takes to fill from the model after a run. It
 // reports the numbers and asserts nothing about them: a busy machine must not
 // fail the suite.
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include "gui/gui_session.h"
 #include "gui/main_window.h"
 #include "gui/program.h"
+#include "gui/results_window_view.h"
 
 using namespace kovrel::gui;
 
@@ -59,6 +61,48 @@ class TimingTest : public QObject {
         "the same with the changed widgets painted: median %.2f ms, max %.2f ms "
         "(%zu clicks)\n",
         rendered[rendered.size() / 2] / 1000.0, rendered.back() / 1000.0, rendered.size());
+  }
+
+  // Filling the whole results window from the model after a run: the models
+  // of two different runs (normal; seismic with ground water) put in turn,
+  // so that every list, grid, caption and chart has something to change.
+  void resultsWindowFillsFromTheModel() {
+    testing::FakeDialogs dialogs;
+    Program program(&dialogs);
+    program.start({"kovrel"});
+    GuiSession& s = program.session();
+    ResultsWindowView* view = program.mainWindow().resultsWindow();
+    s.run();
+    const kovrel::ResultsWindow normal = s.results();
+    s.enter("RadioGroup5", "1");
+    s.enter("Form9.RadioGroup4", "1");
+    s.enter("CheckBox3", "1");
+    s.run();
+    const kovrel::ResultsWindow seismic = s.results();
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+    std::vector<qint64> fill, painted;
+    for (int i = 0; i < 40; ++i) {
+      s.session().results = i % 2 ? seismic : normal;
+      QElapsedTimer timer;
+      timer.start();
+      view->refresh();
+      fill.push_back(timer.nsecsElapsed() / 1000);
+      QApplication::processEvents();
+      painted.push_back(timer.nsecsElapsed() / 1000);
+    }
+    size_t lines = 0, cells = 0;
+    for (const auto& [name, box] : seismic.listBoxes()) lines += box.lines.size();
+    for (const auto& [name, grid] : seismic.grids()) {
+      cells += size_t(grid.colCount() * grid.rowCount());
+    }
+    std::sort(fill.begin(), fill.end());
+    std::sort(painted.begin(), painted.end());
+    std::printf(
+        "results window filled from the model (%zu lines, %zu cells): median %.2f ms, max "
+        "%.2f ms\n",
+        lines, cells, fill[fill.size() / 2] / 1000.0, fill.back() / 1000.0);
+    std::printf("the same with the page shown painted: median %.2f ms, max %.2f ms (%zu fills)\n",
+                painted[painted.size() / 2] / 1000.0, painted.back() / 1000.0, painted.size());
   }
 };
 
