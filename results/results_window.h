@@ -167,6 +167,11 @@ class ResultsWindow {
   const std::map<std::string, TrackBar, std::less<>>& trackBars() const { return trackBars_; }
 
   bool visible = false;
+  // Whether the slab load tables hold buoyancy rows, as the last run laid
+  // them out and filled them; empty before the first run. Showing the window
+  // again keeps that layout, so every row stays beside its own numbers even
+  // when the buoyancy switch changed since the run.
+  std::optional<bool> slabTablesBuoyancy;
 
  private:
   std::map<std::string, ListBox, std::less<>> listBoxes_;

@@ -50,7 +50,8 @@ void clearMemberPages(ResultsWindow& r) {
 void showResultsWindow(Session& session) {
   if (session.results.visible) return;
   session.results.visible = true;
-  setUpResultsWindow(session.results, session.conditions.checked("CheckBox2"));
+  setUpResultsWindow(session.results, session.results.slabTablesBuoyancy.value_or(
+                                          session.conditions.checked("CheckBox2")));
 }
 
 RunStatus publishIfFinite(Session& session, const std::function<void()>& run) {
@@ -89,7 +90,8 @@ RunStatus runCalculation(Session& session) {
   return publishIfFinite(session, [&] {
     // 2. Results window on its first load page; the slab load tables follow
     //    the buoyancy switch as it is now, also when the window was showing.
-    if (results.visible) setUpSlabLoadTables(results, session.conditions.checked("CheckBox2"));
+    results.slabTablesBuoyancy = session.conditions.checked("CheckBox2");
+    if (results.visible) setUpSlabLoadTables(results, *results.slabTablesBuoyancy);
     showResultsWindow(session);
     results.pageControl("PageControl1").active = "TabSheet1";
 

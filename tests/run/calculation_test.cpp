@@ -62,6 +62,26 @@ TEST(RunCalculation, GridsStartEveryRunAtDashes) {
   EXPECT_EQ(session.stabilitySnapshot->slidingFsRequired, 1.5);
 }
 
+TEST(RunCalculation, ShowingTheWindowAgainKeepsTheSlabRowsBesideTheirNumbers) {
+  // A run without buoyancy, then the switch turned on and the window hidden
+  // and shown (as a print preview does): the toe table must keep the rows the
+  // run filled, not gain a buoyancy row that shifts every caption.
+  Session session;
+  ASSERT_EQ(runCalculation(session), RunStatus::Finished);
+  const StringGrid before = session.results.grid("StringGrid8");
+  session.conditions.setChecked("CheckBox2", true);
+  session.results.visible = false;
+  showResultsWindow(session);
+  const StringGrid& after = session.results.grid("StringGrid8");
+  ASSERT_EQ(after.rowCount(), before.rowCount());
+  for (int row = 1; row < after.rowCount(); ++row) {
+    EXPECT_EQ(after.cell(0, row), before.cell(0, row)) << "row " << row;
+  }
+  // The next run lays the tables out for the switch as it is then.
+  ASSERT_EQ(runCalculation(session), RunStatus::Finished);
+  EXPECT_EQ(session.results.grid("StringGrid8").rowCount(), before.rowCount() + 1);
+}
+
 TEST(RunCalculation, WarningsLetTheRunGoOn) {
   Session session;
   session.conditions.setText("Edit21", "25");
