@@ -15,36 +15,17 @@
 #include "gui/allowable_stress_window.h"
 #include "gui/c1c2po_window.h"
 #include "gui/factor_tables_window.h"
-#include "gui/gui_dialogs.h"
 #include "gui/gui_session.h"
 #include "gui/main_window.h"
 #include "gui/program.h"
 #include "gui/results_window_view.h"
 #include "gui/soil_constants_window.h"
+#include "gui/tools/screenshot_support.h"
 
 namespace {
 
 using namespace kovrel::gui;
-
-// Answers every question with Yes and prints every message.
-class SilentDialogs : public GuiDialogs {
- public:
-  void showMessage(const kovrel::Message& m) override {
-    std::fprintf(stderr, "message: %s\n", messageText(m).toUtf8().constData());
-  }
-  bool askYesNo(const QString&, std::optional<QPoint>) override { return true; }
-  QString openConditionsFile() override { return {}; }
-  QString saveConditionsFile() override { return {}; }
-  void openWithViewer(const QString&) override {}
-};
-
-QDir out;
-int written = 0;
-
-void save(QWidget* w, const QString& name) {
-  QApplication::processEvents();
-  if (w->grab().save(out.filePath(name + ".png"))) ++written;
-}
+using namespace kovrel::gui::screenshots;
 
 // Each page the results window can show, as the page controls to set.
 struct View {
@@ -99,8 +80,7 @@ void saveResults(GuiSession& s, ResultsWindowView* view, const QString& wall) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  out = QDir(argc > 1 ? argv[1] : "screenshots");
-  out.mkpath(".");
+  setOutput(argc, argv);
   SilentDialogs dialogs;
   Program program(&dialogs);
   program.start({});

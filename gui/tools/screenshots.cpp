@@ -14,38 +14,18 @@
 
 #include "gui/about_box.h"
 #include "gui/design_conditions_window.h"
-#include "gui/gui_dialogs.h"
 #include "gui/gui_session.h"
 #include "gui/main_window.h"
 #include "gui/numeric_keypad_window.h"
 #include "gui/program.h"
 #include "gui/seismic_page.h"
+#include "gui/tools/screenshot_support.h"
 #include "gui/wall_picture_painter.h"
 
 namespace {
 
 using namespace kovrel::gui;
-
-// Answers every question with Yes and keeps every message to itself.
-class SilentDialogs : public GuiDialogs {
- public:
-  void showMessage(const kovrel::Message& m) override {
-    std::fprintf(stderr, "message: %s\n", messageText(m).toUtf8().constData());
-  }
-  bool askYesNo(const QString&, std::optional<QPoint>) override { return true; }
-  QString openConditionsFile() override { return {}; }
-  QString saveConditionsFile() override { return {}; }
-  void openWithViewer(const QString&) override {}
-};
-
-QDir out;
-int written = 0;
-
-void save(QWidget* w, const QString& name) {
-  QApplication::processEvents();
-  const QString path = out.filePath(name + ".png");
-  if (w->grab().save(path)) ++written;
-}
+using namespace kovrel::gui::screenshots;
 
 void savePicture(GuiSession& s, const char* picture, const QString& name) {
   const QSizeF size = wallPictureSize(picture) * 2;
@@ -54,15 +34,14 @@ void savePicture(GuiSession& s, const char* picture, const QString& name) {
   QPainter painter(&image);
   paintWallPicture(painter, QRectF(QPointF(0, 0), size), s.designWindow().pictures, picture);
   painter.end();
-  if (image.save(out.filePath(name + ".png"))) ++written;
+  saveImage(image, name);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  out = QDir(argc > 1 ? argv[1] : "screenshots");
-  out.mkpath(".");
+  setOutput(argc, argv);
   SilentDialogs dialogs;
   Program program(&dialogs);
   program.start({});
@@ -80,7 +59,7 @@ int main(int argc, char** argv) {
     QWidget* design = main.designConditionsWindow();
     painter.drawPixmap((1280 - design->width()) / 2, 90, design->grab());
     painter.end();
-    if (screen.save(out.filePath("start-up.png"))) ++written;
+    saveImage(screen, "start-up");
   }
   // Every menu and submenu, as it drops down.
   for (QMenu* m : main.findChildren<QMenu*>()) {
