@@ -24,6 +24,7 @@
 #include "gui/program.h"
 #include "gui/seismic_page.h"
 #include "gui/wall_picture_view.h"
+#include "started_program.h"
 
 using namespace kovrel;
 using namespace kovrel::gui;
@@ -109,17 +110,12 @@ class DesignWindowTest : public QObject {
 
  private slots:
   void init() {
-    dialogs = std::make_unique<testing::FakeDialogs>();
-    program = std::make_unique<Program>(dialogs.get());
-    program->start({"kovrel"});
+    testing::startProgram(dialogs, program);
     window = program->mainWindow().designConditionsWindow();
     session = &program->session();
   }
 
-  void cleanup() {
-    program.reset();
-    dialogs.reset();
-  }
+  void cleanup() { testing::stopProgram(dialogs, program); }
 
   // Every switch of the rule table, clicked in this order; each row is
   // checked on the state the rows before it left.

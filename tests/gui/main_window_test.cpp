@@ -31,6 +31,7 @@
 #include "gui/results_window_view.h"
 #include "gui/soil_constants_window.h"
 #include "gui/wall_picture_view.h"
+#include "started_program.h"
 
 using namespace kovrel;
 using namespace kovrel::gui;
@@ -98,16 +99,11 @@ class MainWindowTest : public QObject {
 
  private slots:
   void init() {
-    dialogs = std::make_unique<testing::FakeDialogs>();
-    program = std::make_unique<Program>(dialogs.get());
-    program->start({"kovrel"});
+    testing::startProgram(dialogs, program);
     main = &program->mainWindow();
     session = &program->session();
   }
-  void cleanup() {
-    program.reset();
-    dialogs.reset();
-  }
+  void cleanup() { testing::stopProgram(dialogs, program); }
 
   void startUpCreatesEveryWindowOnceAndShowsTheDesignWindow() {
     QCOMPARE(main->creationOrder(), (QStringList{"Form1", "Form2", "Form3", "Form4", "Form5",

@@ -32,6 +32,7 @@
 #include "gui/program.h"
 #include "gui/soil_constants_window.h"
 #include "reference/earth_pressure_table.h"
+#include "started_program.h"
 
 using namespace kovrel;
 using namespace kovrel::gui;
@@ -112,16 +113,11 @@ class ReferenceWindowsTest : public QObject {
 
  private slots:
   void init() {
-    dialogs = std::make_unique<testing::FakeDialogs>();
-    program = std::make_unique<Program>(dialogs.get());
-    program->start({"kovrel"});
+    testing::startProgram(dialogs, program);
     main = &program->mainWindow();
     session = &program->session();
   }
-  void cleanup() {
-    program.reset();
-    dialogs.reset();
-  }
+  void cleanup() { testing::stopProgram(dialogs, program); }
 
   void soilTablesAreTheGuidelines() {
     main->command("ToolButton13")->trigger();

@@ -31,6 +31,7 @@
 #include "gui/results_window_view.h"
 #include "report/report_page_copier.h"
 #include "run/calculation.h"
+#include "started_program.h"
 
 using namespace kovrel;
 using namespace kovrel::gui;
@@ -157,16 +158,11 @@ class ReportPrintingTest : public QObject {
     QVERIFY(dir.isValid());
   }
   void init() {
-    dialogs = std::make_unique<testing::FakeDialogs>();
-    program = std::make_unique<Program>(dialogs.get());
-    program->start({"kovrel"});
+    testing::startProgram(dialogs, program);
     main = &program->mainWindow();
     session = &program->session();
   }
-  void cleanup() {
-    program.reset();
-    dialogs.reset();
-  }
+  void cleanup() { testing::stopProgram(dialogs, program); }
 
   // "即印刷": the question at its place, the sheets for the wall type and
   // key in order, the waiting message, both windows shown again.

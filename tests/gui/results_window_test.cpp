@@ -32,6 +32,7 @@
 #include "gui/qt_chart_canvas.h"
 #include "gui/results_binder.h"
 #include "gui/results_window_view.h"
+#include "started_program.h"
 
 using namespace kovrel;
 using namespace kovrel::gui;
@@ -228,16 +229,11 @@ class ResultsWindowTest : public QObject {
 
  private slots:
   void init() {
-    dialogs = std::make_unique<testing::FakeDialogs>();
-    program = std::make_unique<Program>(dialogs.get());
-    program->start({"kovrel"});
+    testing::startProgram(dialogs, program);
     view = program->mainWindow().resultsWindow();
     session = &program->session();
   }
-  void cleanup() {
-    program.reset();
-    dialogs.reset();
-  }
+  void cleanup() { testing::stopProgram(dialogs, program); }
 
   // Every list box, grid, chart, group box, note and track bar of the model
   // has its widget, inside its group box, on its page, under its page
